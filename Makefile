@@ -1,0 +1,49 @@
+# The two commands of the project: `make run` and `make test`.
+# Everything builds out of tree under build/, with Ninja and (where present) ccache.
+
+JOBS      ?= 2
+TEST_DIR  := build/test
+RUN_DIR   := build/run
+FUZZ_DIR  := build/fuzz
+BENCH_DIR := build/bench
+CXX_CLANG := clang++
+C_CLANG   := clang
+
+CMAKE_COMMON := -G Ninja -DCMAKE_CXX_COMPILER=$(CXX_CLANG) -DCMAKE_C_COMPILER=$(C_CLANG) \
+                -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+
+.PHONY: all deps test run build fuzz bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(TEST_DIR)/build.ninja: | deps
+	cmake -S . -B $(TEST_DIR) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON
+
+$(RUN_DIR)/build.ninja: | deps
+	cmake -S . -B $(RUN_DIR) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+test: deps $(TEST_DIR)/build.ninja
+	cmake --build $(TEST_DIR) -j $(JOBS)
+	cd $(TEST_DIR) && ctest --output-on-failure -j $(JOBS) --timeout 600
+
+build: deps $(RUN_DIR)/build.ninja
+	cmake --build $(RUN_DIR) -j $(JOBS)
+
+run: build
+	@scripts/run-designer $(RUN_DIR)
+
+# libFuzzer targets with coverage instrumentation: make fuzz FUZZ=registry_file SECONDS=300
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	@if [ -n "$(FUZZ)" ]; then scripts/run-fuzzer $(FUZZ_DIR) $(FUZZ) $(or $(SECONDS),120); fi
+
+bench: deps
+	cmake -S . -B $(BENCH_DIR) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BENCH_DIR) -j $(JOBS)
+
+clean:
+	rm -rf build

@@ -1,0 +1,94 @@
+#include "platform/core/Numeric.h"
+
+#include "platform/core/Exceptions.h"
+
+#include <cassert>
+#include <cmath>
+#include <limits>
+
+namespace plat {
+
+int Round(double value) {
+    if (std::isnan(value))
+        return 0;
+    const double r = std::nearbyint(value);
+    if (r >= static_cast<double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (r <= static_cast<double>(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(r);
+}
+
+int DivTrunc(int numerator, int denominator) {
+    assert(denominator != 0 && "DivTrunc: division by zero");
+    if (denominator == -1)
+        return numerator == std::numeric_limits<int>::min() ? numerator : -numerator;
+    return numerator / denominator; // C++ integer division already truncates toward zero
+}
+
+std::string IntToStr(int64_t value) { return std::to_string(value); }
+
+namespace {
+
+int DigitValue(char c, int base) {
+    int v = -1;
+    if (c >= '0' && c <= '9')
+        v = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        v = c - 'A' + 10;
+    return v < base ? v : -1;
+}
+
+} // namespace
+
+bool TryStrToInt(std::string_view text, int& value) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    int base = 10;
+    if (i < text.size() && text[i] == '$') {
+        base = 16;
+        ++i;
+    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i == text.size())
+        return false;
+    // Hexadecimal texts may fill all 32 bits (0xFFFFFFFF is -1), decimal ones must fit a signed int.
+    const int64_t limit = base == 16 ? 0xFFFFFFFFLL : (negative ? 2147483648LL : 2147483647LL);
+    int64_t acc = 0;
+    for (; i < text.size(); ++i) {
+        const int d = DigitValue(text[i], base);
+        if (d < 0)
+            return false;
+        acc = acc * base + d;
+        if (acc > limit)
+            return false;
+    }
+    if (negative)
+        acc = -acc;
+    value = static_cast<int>(static_cast<uint32_t>(static_cast<int64_t>(acc) & 0xFFFFFFFFLL));
+    return true;
+}
+
+int StrToInt(std::string_view text) {
+    int value = 0;
+    if (!TryStrToInt(text, value))
+        throw EConvertError(FormatMessage("'%s' is not a valid integer value", std::string(text)));
+    return value;
+}
+
+int StrToIntDef(std::string_view text, int fallback) {
+    int value = 0;
+    return TryStrToInt(text, value) ? value : fallback;
+}
+
+} // namespace plat

@@ -1,0 +1,30 @@
+// Numbers as the system computes and writes them: one rounding rule (to nearest, halves to even),
+// one truncating division, and the runtime's integer conversions with their error message.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace plat {
+
+// Nearest integer, halves to even (2.5 -> 2, 3.5 -> 4, -2.5 -> -2). Saturates at the int range.
+int Round(double value);
+
+// Integer division truncating toward zero; division by zero is a programming error.
+int DivTrunc(int numerator, int denominator);
+
+std::string IntToStr(int64_t value);
+
+// Decimal with an optional sign, or hexadecimal after "$" or "0x"/"0X"; leading blanks allowed.
+// Anything else, or a value outside 32 bits, raises EConvertError
+// "'<text>' is not a valid integer value".
+int StrToInt(std::string_view text);
+
+// As StrToInt, but gives `fallback` instead of raising.
+int StrToIntDef(std::string_view text, int fallback);
+
+// Parses like StrToInt; false when the text is not an integer.
+bool TryStrToInt(std::string_view text, int& value);
+
+} // namespace plat

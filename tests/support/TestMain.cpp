@@ -1,0 +1,35 @@
+// Test entry: points HOME, the XDG folders and the prefix at a scratch folder of this process
+// before any test runs, and removes it at the end.
+#include "tests/support/Scratch.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+class ScratchEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        const std::string& root = testing_support::ScratchRoot();
+        setenv("HOME", (root + "/home").c_str(), 1);
+        setenv("XDG_DATA_HOME", (root + "/home/.local/share").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (root + "/home/.config").c_str(), 1);
+        setenv("XDG_DOCUMENTS_DIR", (root + "/home/Documents").c_str(), 1);
+        setenv("VERTALIS_PREFIX", (root + "/prefix").c_str(), 1);
+        std::filesystem::create_directories(root + "/home");
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(testing_support::ScratchRoot(), ignored);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::AddGlobalTestEnvironment(new ScratchEnvironment);
+    return RUN_ALL_TESTS();
+}
