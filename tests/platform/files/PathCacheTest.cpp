@@ -1,0 +1,202 @@
+// The caches behind path lookup: a path changed behind our back (renamed, deleted, created in
+// another case, created within the same clock tick) is found correctly the next time, repeated
+// lookups are answered from the caches, and a reset drops everything.
+#include "platform/files/PathResolver.h"
+
+#include "platform/files/Files.h"
+#include "platform/files/WinPath.h"
+#include "platform/text/Cp1251.h"
+#include "tests/platform/files/PrefixFixture.h"
+
+#include <chrono>
+#include <thread>
+
+using namespace plat;
+using files_test::PrefixTest;
+namespace fs = std::filesystem;
+
+namespace {
+
+using PathCacheTest = PrefixTest;
+
+TEST_F(PathCacheTest, RenamedFileIsFoundUnderItsNewName) {
+    MakeFile("dir/Alpha.txt", "a");
+    ASSERT_TRUE(FileExists("C:\\DIR\\ALPHA.TXT"));
+    fs::rename(OnC("dir/Alpha.txt"), OnC("dir/Beta.txt"));
+    EXPECT_FALSE(FileExists("C:\\DIR\\ALPHA.TXT"));
+    EXPECT_TRUE(FileExists("c:\\dir\\beta.TXT"));
+    EXPECT_EQ(HostPath("C:\\DIR\\ALPHA.TXT"), OnC("dir/ALPHA.TXT")); // as written, to be created
+}
+
+TEST_F(PathCacheTest, RenamedFolderIsNotFollowed) {
+    MakeFile("Outer/Inner/x.txt", "old");
+    ASSERT_EQ(ReadFileBytes("C:\\OUTER\\INNER\\X.TXT"), "old");
+    fs::rename(OnC("Outer"), OnC("Outer.old"));
+    MakeFile("outer/inner/X.txt", "new");
+    EXPECT_EQ(ReadFileBytes("C:\\OUTER\\INNER\\X.TXT"), "new");
+    EXPECT_EQ(HostPath("C:\\OUTER\\INNER\\X.TXT"), OnC("outer/inner/X.txt"));
+}
+
+TEST_F(PathCacheTest, FileRecreatedInAnotherCaseIsFound) {
+    MakeFile("dir/File.txt", "1");
+    ASSERT_EQ(HostPath("C:\\dir\\file.txt"), OnC("dir/File.txt"));
+    fs::remove(OnC("dir/File.txt"));
+    MakeFile("dir/FILE.TXT", "2");
+    EXPECT_EQ(HostPath("C:\\dir\\file.txt"), OnC("dir/FILE.TXT"));
+    EXPECT_EQ(ReadFileBytes("C:\\dir\\File.txt"), "2");
+}
+
+// Files created one after another within one clock tick leave the folder with the same change
+// times; the listing read in between must not hide the later ones.
+TEST_F(PathCacheTest, FilesCreatedInQuickSuccessionAreAllFound) {
+    MakeDir("burst");
+    for (int i = 0; i < 200; ++i) {
+        const std::string name = "file" + std::to_string(i) + ".dat";
+        ASSERT_FALSE(FileExists("C:\\BURST\\" + UpperCase(name))) << i;
+        MakeFile("burst/" + name);
+        ASSERT_TRUE(FileExists("C:\\BURST\\" + UpperCase(name))) << i;
+        ASSERT_EQ(FindFiles("C:\\burst\\FILE" + std::to_string(i) + ".*", faAnyFile).size(), 1u) << i;
+    }
+}
+
+TEST_F(PathCacheTest, DeletedFileIsGone) {
+    MakeFile("dir/gone.txt");
+    ASSERT_TRUE(FileExists("C:\\dir\\GONE.TXT"));
+    fs::remove(OnC("dir/gone.txt"));
+    EXPECT_FALSE(FileExists("C:\\dir\\GONE.TXT"));
+    EXPECT_EQ(FindFiles("C:\\dir\\*", faAnyFile).size(), 0u);
+}
+
+TEST_F(PathCacheTest, TheExactSpellingWinsAmongCaseTwins) {
+    MakeFile("twins/abc.txt", "lower");
+    MakeFile("twins/ABC.txt", "upper");
+    EXPECT_EQ(ReadFileBytes("C:\\twins\\abc.txt"), "lower");
+    EXPECT_EQ(ReadFileBytes("C:\\twins\\ABC.txt"), "upper");
+    EXPECT_EQ(ReadFileBytes("C:\\twins\\Abc.TXT"), "upper"); // first in byte order
+}
+
+TEST_F(PathCacheTest, OwnChangesShowAtOnce) {
+    MakeDir("own");
+    ASSERT_EQ(FindFiles("C:\\own\\*", faAnyFile).size(), 0u);
+    WriteFileBytes("C:\\OWN\\New.txt", "n");
+    EXPECT_EQ(FindFiles("C:\\own\\*", faAnyFile).size(), 1u);
+    ASSERT_TRUE(RenameFile("C:\\own\\new.txt", "C:\\own\\Renamed.txt"));
+    const auto found = FindFiles("C:\\own\\*", faAnyFile);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].Name, "Renamed.txt");
+    ASSERT_TRUE(DeleteFile("C:\\own\\RENAMED.TXT"));
+    EXPECT_EQ(FindFiles("C:\\own\\*", faAnyFile).size(), 0u);
+}
+
+TEST_F(PathCacheTest, KnownPathsAreAnsweredFromTheCache) {
+    MakeFile("Deep/Er/Still/File.Txt");
+    ASSERT_TRUE(FileExists("c:\\deep\\er\\still\\file.txt"));
+    const detail::PathCacheStats before = detail::CacheStats();
+    for (int i = 0; i < 10; ++i)
+        ASSERT_TRUE(FileExists("c:\\deep\\er\\still\\file.txt"));
+    const detail::PathCacheStats after = detail::CacheStats();
+    EXPECT_EQ(after.pathHits - before.pathHits, 10u);
+    EXPECT_EQ(after.listingReads, before.listingReads);
+}
+
+TEST_F(PathCacheTest, UnchangedFoldersAreNotReadAgain) {
+    MakeFile("still/a.txt");
+    struct stat st {};
+    ASSERT_EQ(stat(OnC("still").c_str(), &st), 0);
+    if (st.st_ctim.tv_nsec == 0)
+        GTEST_SKIP() << "this file system keeps whole-second times; listings stay racy for two seconds";
+    // Let the folder's last change fall safely behind the clock (a coarse tick is at most 10 ms).
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    EXPECT_FALSE(FileExists("C:\\still\\missing-1"));
+    const size_t reads = detail::CacheStats().listingReads;
+    for (int i = 0; i < 10; ++i)
+        EXPECT_FALSE(FileExists("C:\\still\\missing-" + std::to_string(i)));
+    EXPECT_EQ(FindFiles("C:\\still\\*.txt", faAnyFile).size(), 1u);
+    EXPECT_EQ(detail::CacheStats().listingReads, reads);
+}
+
+// The racy rule itself, with forged folder times: a listing read while the folder's last change
+// was not safely in the past is read again even though the stamp did not change. (On kernels with
+// fine-grained change times the burst test above cannot show this; these cases can.)
+class DirectoryCacheTest : public PrefixTest {
+protected:
+    // The folder's real stat with both change times set `ago` before the coarse clock.
+    struct stat StatAged(const std::string& dir, std::chrono::nanoseconds ago, bool wholeSeconds) const {
+        struct stat st {};
+        EXPECT_EQ(stat(dir.c_str(), &st), 0);
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME_COARSE, &now);
+        const auto stamp = std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec) - ago;
+        timespec forged{};
+        forged.tv_sec = static_cast<time_t>(std::chrono::duration_cast<std::chrono::seconds>(stamp).count());
+        forged.tv_nsec = wholeSeconds ? 0 : static_cast<long>((stamp % std::chrono::seconds(1)).count());
+        if (!wholeSeconds && forged.tv_nsec == 0)
+            forged.tv_nsec = 1;
+        st.st_mtim = st.st_ctim = forged;
+        return st;
+    }
+};
+
+TEST_F(DirectoryCacheTest, ListingReadInTheTickOfTheLastChangeIsReadAgain) {
+    using namespace std::chrono_literals;
+    MakeFile("racy/a.txt");
+    const std::string dir = OnC("racy");
+    detail::DirectoryCache cache;
+    const struct stat st = StatAged(dir, 0ns, /*wholeSeconds=*/false);
+    ASSERT_NE(cache.Get(dir, st)->Find("A.TXT"), nullptr);
+    MakeFile("racy/b.txt"); // a change the folder's times would not show
+    EXPECT_NE(cache.Get(dir, st)->Find("B.TXT"), nullptr);
+    EXPECT_EQ(cache.Reads(), 2u);
+}
+
+TEST_F(DirectoryCacheTest, ListingOfASettledFolderIsTrustedWhileItsStampHolds) {
+    using namespace std::chrono_literals;
+    MakeFile("settled/a.txt");
+    const std::string dir = OnC("settled");
+    detail::DirectoryCache cache;
+    const struct stat st = StatAged(dir, 10s, /*wholeSeconds=*/false);
+    ASSERT_NE(cache.Get(dir, st), nullptr);
+    MakeFile("settled/b.txt");
+    // Same stamp: the kept listing answers (a real change would have brought a new stamp).
+    EXPECT_EQ(cache.Get(dir, st)->Find("B.TXT"), nullptr);
+    EXPECT_EQ(cache.Reads(), 1u);
+    EXPECT_NE(cache.Get(dir, StatAged(dir, 5s, /*wholeSeconds=*/false))->Find("B.TXT"), nullptr);
+    EXPECT_EQ(cache.Reads(), 2u);
+}
+
+TEST_F(DirectoryCacheTest, WholeSecondTimesStayRacyForTwoSeconds) {
+    using namespace std::chrono_literals;
+    MakeFile("coarse/a.txt");
+    const std::string dir = OnC("coarse");
+    detail::DirectoryCache cache;
+    const struct stat recent = StatAged(dir, 1s, /*wholeSeconds=*/true);
+    cache.Get(dir, recent);
+    cache.Get(dir, recent);
+    EXPECT_EQ(cache.Reads(), 2u);
+    const struct stat old = StatAged(dir, 4s, /*wholeSeconds=*/true);
+    cache.Get(dir, old);
+    cache.Get(dir, old);
+    EXPECT_EQ(cache.Reads(), 3u);
+}
+
+TEST_F(PathCacheTest, ResetDropsEverything) {
+    MakeFile("x/y.txt");
+    ASSERT_TRUE(FileExists("C:\\X\\Y.TXT"));
+    ASSERT_GT(detail::CacheStats().pathEntries, 0u);
+    ResetPathCache();
+    EXPECT_EQ(detail::CacheStats().pathEntries, 0u);
+    EXPECT_EQ(detail::CacheStats().listingReads, 0u);
+    EXPECT_TRUE(FileExists("C:\\X\\Y.TXT"));
+}
+
+TEST_F(PathCacheTest, AFolderReplacedByAFileIsNoFolder) {
+    MakeFile("swap/inner/x.txt");
+    ASSERT_TRUE(DirectoryExists("C:\\SWAP\\INNER"));
+    fs::remove_all(OnC("swap/inner"));
+    MakeFile("swap/INNER", "file now");
+    EXPECT_FALSE(DirectoryExists("C:\\swap\\inner"));
+    EXPECT_TRUE(FileExists("C:\\swap\\inner"));
+    EXPECT_FALSE(FileExists("C:\\swap\\inner\\x.txt"));
+}
+
+} // namespace
