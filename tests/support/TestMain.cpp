@@ -18,7 +18,10 @@ public:
         setenv("XDG_CONFIG_HOME", (root + "/home/.config").c_str(), 1);
         setenv("XDG_DOCUMENTS_DIR", (root + "/home/Documents").c_str(), 1);
         setenv("VERTALIS_PREFIX", (root + "/prefix").c_str(), 1);
+        setenv("XDG_RUNTIME_DIR", (root + "/runtime").c_str(), 1);
         std::filesystem::create_directories(root + "/home");
+        std::filesystem::create_directories(root + "/runtime");
+        std::filesystem::permissions(root + "/runtime", std::filesystem::perms::owner_all);
     }
     void TearDown() override {
         std::error_code ignored;
