@@ -1,0 +1,269 @@
+// The file list: resolving entries, the space estimate, plain, mask, text, shared and run entries,
+// and the SharedDLLs use counts.
+#include "platform/core/Exceptions.h"
+#include "platform/files/Files.h"
+#include "platform/files/WinPath.h"
+#include "platform/registry/Registry.h"
+#include "platform/shell/Library.h"
+#include "platform/text/Cp1251.h"
+#include "setup/Installer.h"
+#include "setup/ListParsers.h"
+
+#include <climits>
+
+namespace setup {
+
+namespace {
+
+constexpr std::string_view kSharedDlls = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
+constexpr uint32_t kMaskAttributes = plat::faReadOnly | plat::faHidden | plat::faSysFile | plat::faArchive;
+constexpr uint32_t kFolderAttributes =
+    plat::faDirectory | plat::faHidden | plat::faSysFile | plat::faReadOnly;
+// Folder trees on a CD are shallow; the limit only stops a link loop from recursing forever.
+constexpr int kMaxTreeDepth = 64;
+
+bool IsMask(std::string_view path) {
+    return path.find_first_of("?*") != path.npos;
+}
+bool IsCommand(std::string_view path, std::string_view command) {
+    return plat::SameText(plat::ExtractFileName(path), command);
+}
+bool IsIniFile(std::string_view path) {
+    return plat::SameText(plat::ExtractFileExt(path), ".INI");
+}
+int64_t KbRoundedUp(int64_t bytes) {
+    return bytes / 1024 + (bytes % 1024 != 0 ? 1 : 0);
+}
+
+std::vector<std::string> SubFolders(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const plat::SearchRec& rec : plat::FindFiles(folder + "*", kFolderAttributes))
+        if (rec.Attr & plat::faDirectory)
+            names.push_back(rec.Name);
+    return names;
+}
+
+int64_t MaskSpace(const std::string& mask, bool recursive, int depth) {
+    int64_t kb = 0;
+    for (const plat::SearchRec& rec : plat::FindFiles(mask, kMaskAttributes))
+        if (!(rec.Attr & plat::faDirectory))
+            kb += KbRoundedUp(rec.Size);
+    if (!recursive || depth >= kMaxTreeDepth)
+        return kb;
+    std::string folder = plat::ExtractFilePath(mask);
+    std::string name = plat::ExtractFileName(mask);
+    for (const std::string& sub : SubFolders(folder))
+        kb += MaskSpace(folder + sub + "\\" + name, true, depth + 1);
+    return kb;
+}
+
+} // namespace
+
+Installer::ResolvedEntry Installer::Resolve(const FileLine& line) {
+    ResolvedEntry entry;
+    entry.Recursive = line.Recursive;
+    entry.Source = context_.ExpandMacros(line.Source);
+    // Relative sources lie on the CD. The process's current folder is not the CD here, so a
+    // relative name with folders ("data\*.*") is taken from the source folder too.
+    bool absolute = (entry.Source.size() >= 2 && entry.Source[1] == ':') || entry.Source.starts_with("\\");
+    if (!absolute)
+        entry.Source = context_.CdPath + "\\" + entry.Source;
+    std::string fileName = plat::ExtractFileName(entry.Source);
+    std::string dest = context_.ExpandMacros(line.Destination);
+    if (line.Destination.find('\\') == std::string::npos)
+        dest += "\\" + fileName;
+    else if (!dest.empty() && dest.back() == '\\')
+        dest += fileName;
+    entry.Dest = dest;
+    return entry;
+}
+
+int64_t Installer::ComputeRequiredSpace() {
+    int64_t kb = 0;
+    for (const ScriptEntry& script : context_.Scripts()) {
+        if (!script.Selected)
+            continue;
+        for (const std::string& line : script.Params.Lines("ListFiles")) {
+            std::optional<FileLine> parsed = ParseFileLine(line);
+            if (!parsed)
+                continue;
+            ResolvedEntry entry = Resolve(*parsed);
+            if (IsCommand(entry.Source, "RUN") || IsCommand(entry.Source, "DIR"))
+                continue;
+            if (IsMask(entry.Source)) {
+                kb += MaskSpace(entry.Source, entry.Recursive, 0);
+                continue;
+            }
+            int64_t size = plat::FileSize(entry.Source);
+            if (size >= 0)
+                kb += KbRoundedUp(size);
+        }
+    }
+    return kb;
+}
+
+void Installer::ProcessFileEntry(const ResolvedEntry& entry, const ScriptEntry& script) {
+    const std::string& source = entry.Source;
+    const std::string& dest = entry.Dest;
+    try {
+        plat::ForceDirectories(plat::ExtractFilePath(dest));
+    } catch (const plat::Exception&) {
+        // A folder that cannot be made shows when the copy into it fails.
+    }
+
+    const std::string& windowsDir = context_.WindowsDir;
+    bool shared = dest.compare(0, windowsDir.size(), windowsDir) == 0 && !IsIniFile(dest);
+    if (shared) {
+        bool current = plat::FileExists(dest) && FileVersionText(source) <= FileVersionText(dest);
+        if (!current) {
+            try {
+                CopyEntry(source, dest);
+                plat::CallRegisterServer(plat::ExtractFilePath(dest) + plat::ExtractFileName(source));
+            } catch (const plat::Exception&) {
+                // Copy and registration errors of shared files are not reported; the count rises anyway.
+            }
+        }
+        if (AddSharedDll(dest))
+            AddToLog(dest);
+        return;
+    }
+
+    if (IsMask(source)) {
+        CopyMask(source, dest, entry.Recursive);
+        return;
+    }
+    if (IsCommand(source, "RUN")) {
+        ui_.SetFileCaption(script.Params.Text("SetupText"));
+    }
+    logCopyOnAbort_ = true;
+    try {
+        bool copied = CopyEntry(source, dest);
+        logCopyOnAbort_ = false;
+        if (copied)
+            AddToLog(dest);
+    } catch (const plat::Exception&) {
+        logCopyOnAbort_ = false;
+        if (!IsCommand(source, "DIR"))
+            Stop(context_.Main().Text("ErrorFile"), source);
+    }
+}
+
+bool Installer::CopyEntry(const std::string& source, const std::string& dest) {
+    if (plat::FileExists(source)) {
+        int64_t size = plat::FileSize(source);
+        if (size < 0)
+            size = 1;
+        if (!IsIniFile(source)) {
+            ui_.SetFileCaption(plat::LowerCase(plat::ExtractFileName(dest)));
+            ui_.ShowFileCaption(true);
+            ui_.ProcessMessages();
+            // One attribute query per side: each lookup after a copy into the folder costs a fresh
+            // listing of it, which dominates copying many small files.
+            int32_t destAttr = plat::FileGetAttr(dest);
+            if (destAttr != -1 && (destAttr & plat::faReadOnly))
+                plat::FileSetAttr(dest, 0);
+            bool copied = plat::CopyFile(source, dest, /*failIfExists=*/false);
+            // The copy keeps the source's permission bits, so it is read-only exactly when the source is.
+            if (copied && (plat::FileGetAttr(source) & plat::faReadOnly))
+                plat::FileSetAttr(dest, 0);
+            try {
+                CheckAbort();
+            } catch (const InstallError&) {
+                if (copied && logCopyOnAbort_)
+                    AddToLog(dest);
+                throw;
+            }
+            Advance(size / 1024);
+            ui_.ShowFileCaption(false);
+            return copied;
+        }
+        std::string text;
+        for (const std::string& line : SplitLines(plat::ReadFileBytes(source))) {
+            text += context_.ExpandMacros(line) + "\r\n";
+            ui_.ProcessMessages();
+            CheckAbort();
+        }
+        plat::WriteFileBytes(dest, text);
+        return true;
+    }
+    if (IsCommand(source, "RUN")) {
+        ui_.ShowFileCaption(true);
+        ui_.EnableCancel(false);
+        RunAndWait(dest);
+        ui_.SetFileCaption("");
+        ui_.EnableCancel(true);
+        ui_.ShowFileCaption(false);
+        return false;
+    }
+    if (!IsCommand(source, "DIR"))
+        ui_.ShowMessage(plat::FormatMessage(context_.Main().Text("ErrorMissing"), source),
+                        context_.Main().Text("SetupText"));
+    return false;
+}
+
+void Installer::CopyMask(const std::string& source, const std::string& dest, bool recursive) {
+    std::string sourceDir = plat::ExtractFilePath(source);
+    std::string destDir = plat::ExtractFilePath(dest);
+    std::string sourceMask = plat::ExtractFileName(source);
+    // The folders still to copy, so a deep tree does not deepen the stack.
+    struct Pending {
+        std::string SourceDir, DestDir;
+        int Depth;
+    };
+    std::vector<Pending> pending{{sourceDir, destDir, 0}};
+    while (!pending.empty()) {
+        Pending folder = std::move(pending.back());
+        pending.pop_back();
+        try {
+            plat::ForceDirectories(folder.DestDir);
+        } catch (const plat::Exception&) {
+        }
+        for (const plat::SearchRec& rec : plat::FindFiles(folder.SourceDir + sourceMask, kMaskAttributes)) {
+            if (rec.Attr & plat::faDirectory)
+                continue;
+            std::string from = folder.SourceDir + rec.Name;
+            std::string to = folder.DestDir + rec.Name;
+            bool copied = false;
+            logCopyOnAbort_ = true;
+            try {
+                copied = CopyEntry(from, to);
+            } catch (const plat::Exception&) {
+            }
+            logCopyOnAbort_ = false;
+            if (!copied)
+                Stop(context_.Main().Text("ErrorFile"), from);
+            AddToLog(to);
+        }
+        if (!recursive || folder.Depth >= kMaxTreeDepth)
+            continue;
+        std::vector<std::string> subs = SubFolders(folder.SourceDir);
+        // Pushed in reverse so folders are copied in name order, depth first, as a recursive walk would.
+        for (auto it = subs.rbegin(); it != subs.rend(); ++it)
+            pending.push_back({folder.SourceDir + *it + "\\", folder.DestDir + *it + "\\", folder.Depth + 1});
+    }
+}
+
+bool Installer::AddSharedDll(const std::string& path) {
+    try {
+        plat::TRegistry reg(plat::RootKey::LocalMachine);
+        if (!reg.OpenKey(kSharedDlls, true))
+            return false;
+        int32_t count = 0;
+        try {
+            if (reg.ValueExists(path))
+                count = reg.ReadInteger(path);
+        } catch (const plat::Exception&) {
+            count = 0;
+        }
+        int32_t next = count < 0 ? 1 : count == INT32_MAX ? count : count + 1;
+        try {
+            reg.WriteInteger(path, next);
+        } catch (const plat::Exception&) {
+        }
+        return true;
+    } catch (const plat::Exception&) {
+        return false;
+    }
+}
+
+} // namespace setup

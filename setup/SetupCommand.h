@@ -1,0 +1,22 @@
+// The setup program's command line: --help, --dump, --compile and the unattended installation
+// (/SILENT or --silent). The wizard's windows come later; without one of these modes the program
+// explains itself and ends.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace setup {
+
+// `args` are argv[1..] as the host gives them (UTF-8); `ownDir` is the Windows path of the
+// folder holding the program. Returns the exit status.
+int RunSetupCommand(const std::vector<std::string>& args, const std::string& ownDir, std::FILE* out,
+                    std::FILE* err);
+
+// The unattended installation with the scripts' defaults; 0 on success, 1 with the error text on
+// `err` otherwise. `args` are the installer's own parameters (cp1251), /SILENT removed.
+int RunSilentInstall(const std::vector<std::string>& args, const std::string& ownDir, std::FILE* out,
+                     std::FILE* err);
+
+} // namespace setup

@@ -1,0 +1,37 @@
+// Installer test helpers.
+#include "tests/setup/SetupTestSupport.h"
+
+#include "platform/files/WinPath.h"
+#include "platform/registry/Registry.h"
+#include "tests/support/Scratch.h"
+
+#include <cstdlib>
+
+namespace setup_test {
+
+void FreshPrefix() {
+    std::string prefix = testing_support::MakeScratchDir("prefix");
+    setenv("VERTALIS_PREFIX", prefix.c_str(), 1);
+    plat::RegistryReset();
+    plat::ResetPathCache();
+}
+
+ScratchFolder MakeFolder(const std::string& hint) {
+    ScratchFolder folder;
+    folder.Host = testing_support::MakeScratchDir(hint);
+    folder.Win = plat::ExcludeTrailingBackslash(plat::WinPathOf(folder.Host));
+    return folder;
+}
+
+void RecordingUI::SetPhase(int phase, setup::PhaseStyle style) {
+    Events.push_back("phase " + std::to_string(phase) +
+                     (style == setup::PhaseStyle::Bold ? " bold" : " normal"));
+}
+
+bool RecordingUI::AskYesNo(const std::string& text, const std::string& caption) {
+    ++Questions;
+    Events.push_back("ask " + text + " | " + caption);
+    return AnswerYes;
+}
+
+} // namespace setup_test
