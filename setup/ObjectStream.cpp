@@ -4,6 +4,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/text/Cp1251.h"
+#include "platform/text/Utf8.h"
 
 namespace setup {
 
@@ -297,40 +298,6 @@ void WriteComponent(std::string& out, const StreamComponent& component) {
     out.push_back(0);
 }
 
-// UTF-16LE to UTF-8; unpaired surrogates become U+FFFD.
-std::string Utf16ToUtf8(std::string_view bytes) {
-    std::string out;
-    auto unit = [&](size_t i) {
-        return static_cast<uint32_t>(static_cast<uint8_t>(bytes[2 * i])) |
-               (static_cast<uint32_t>(static_cast<uint8_t>(bytes[2 * i + 1])) << 8);
-    };
-    size_t count = bytes.size() / 2;
-    for (size_t i = 0; i < count; ++i) {
-        uint32_t c = unit(i);
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < count && unit(i + 1) >= 0xDC00 && unit(i + 1) < 0xE000) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 1) - 0xDC00);
-            ++i;
-        } else if (c >= 0xD800 && c < 0xE000) {
-            c = 0xFFFD;
-        }
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else if (c < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return out;
-}
 
 } // namespace
 
@@ -341,7 +308,7 @@ bool StreamValue::IsString() const {
 
 std::string StreamValue::TextValue() const {
     if (Tag == ValueTag::WString)
-        return plat::Utf8ToCp1251(Utf16ToUtf8(Bytes));
+        return plat::Utf8ToCp1251(plat::Utf16ToUtf8(Bytes, /*bigEndian=*/false, 0xFFFD));
     if (Tag == ValueTag::Utf8String)
         return plat::Utf8ToCp1251(Bytes);
     return Bytes;

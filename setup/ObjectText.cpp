@@ -2,6 +2,7 @@
 #include "setup/ObjectText.h"
 
 #include "platform/text/Cp1251.h"
+#include "platform/text/Utf8.h"
 
 #include <cctype>
 
@@ -135,21 +136,7 @@ std::string WideLiteral(std::string_view bytes) {
             continue;
         }
         std::string utf8;
-        if (c < 0x80) {
-            utf8 += static_cast<char>(c);
-        } else if (c < 0x800) {
-            utf8 += static_cast<char>(0xC0 | (c >> 6));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            utf8 += static_cast<char>(0xE0 | (c >> 12));
-            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            utf8 += static_cast<char>(0xF0 | (c >> 18));
-            utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        plat::AppendUtf8(utf8, c);
         pieces.push_back({utf8, false, c});
     }
     return "W" + Literal(pieces);

@@ -2,6 +2,7 @@
 // names the source, the line and what was expected.
 #include "platform/core/Exceptions.h"
 #include "platform/text/Cp1251.h"
+#include "platform/text/Utf8.h"
 #include "setup/ObjectText.h"
 
 #include <cctype>
@@ -20,47 +21,10 @@ void AppendUtf16(std::string& out, uint32_t unit) {
     out += static_cast<char>((unit >> 8) & 0xFF);
 }
 
-void AppendUtf8(std::string& out, uint32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // Decodes one UTF-8 character at `i`; a malformed byte is taken as U+FFFD of length 1.
 uint32_t DecodeUtf8(std::string_view s, size_t& i) {
-    auto u = static_cast<uint8_t>(s[i]);
-    size_t length = u < 0x80             ? 1
-                    : (u & 0xE0) == 0xC0 ? 2
-                    : (u & 0xF0) == 0xE0 ? 3
-                    : (u & 0xF8) == 0xF0 ? 4
-                                         : 0;
-    if (length == 0 || i + length > s.size()) {
-        ++i;
-        return 0xFFFD;
-    }
-    uint32_t c = length == 1 ? u : u & (0x7F >> length);
-    for (size_t k = 1; k < length; ++k) {
-        auto b = static_cast<uint8_t>(s[i + k]);
-        if ((b & 0xC0) != 0x80) {
-            ++i;
-            return 0xFFFD;
-        }
-        c = (c << 6) | (b & 0x3F);
-    }
-    i += length;
-    return c;
+    char32_t cp = 0;
+    return plat::DecodeUtf8(s, i, cp) ? static_cast<uint32_t>(cp) : 0xFFFD;
 }
 
 enum class LiteralKind { Ansi, Wide, Utf8 };
@@ -169,7 +133,7 @@ std::string TextParser::Literal(LiteralKind kind) {
                 out.append(text_.substr(start, pos_ - start));
             } else if (kind == LiteralKind::Ansi) {
                 std::string utf8;
-                AppendUtf8(utf8, code);
+                plat::AppendUtf8(utf8, code);
                 out += plat::Utf8ToCp1251(utf8);
             } else if (code >= 0x10000) {
                 AppendUtf16(out, 0xD800 + ((code - 0x10000) >> 10));

@@ -4,6 +4,7 @@
 #include "platform/registry/RegistryFile.h"
 
 #include "platform/text/Cp1251.h"
+#include "platform/text/Utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -77,162 +78,6 @@ std::string Quote(std::string_view text) {
     return "'" + std::string(text.substr(0, kQuoteBytes)) + "...'";
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// UTF-16 (an even number of bytes) to UTF-8; unpaired surrogates become '?'.
-std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
-    std::string utf8;
-    utf8.reserve(bytes.size());
-    const auto unitAt = [&](size_t i) {
-        const auto a = static_cast<unsigned char>(bytes[i]);
-        const auto b = static_cast<unsigned char>(bytes[i + 1]);
-        return static_cast<char32_t>(bigEndian ? (a << 8 | b) : (b << 8 | a));
-    };
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        char32_t unit = unitAt(i);
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
-            const char32_t low = unitAt(i + 2);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                AppendUtf8(utf8, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
-                i += 2;
-                continue;
-            }
-        }
-        AppendUtf8(utf8, unit >= 0xD800 && unit <= 0xDFFF ? U'?' : unit);
-    }
-    return utf8;
-}
-
-bool HasHighByte(std::string_view text) {
-    size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        uint64_t word;
-        std::memcpy(&word, text.data() + i, 8);
-        if (word & 0x8080808080808080ULL)
-            return true;
-    }
-    for (; i < text.size(); ++i)
-        if (static_cast<unsigned char>(text[i]) >= 0x80)
-            return true;
-    return false;
-}
-
-enum class ByteText { Ascii, Utf8, Other };
-
-ByteText ClassifyBytes(std::string_view text) {
-    bool high = false;
-    size_t i = 0;
-    while (i < text.size()) {
-        if (i + 8 <= text.size()) {
-            uint64_t word;
-            std::memcpy(&word, text.data() + i, 8);
-            if (!(word & 0x8080808080808080ULL)) {
-                i += 8;
-                continue;
-            }
-        }
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        high = true;
-        int extra = 0;
-        char32_t cp = 0;
-        char32_t min = 0;
-        if ((lead & 0xE0) == 0xC0) {
-            extra = 1, cp = lead & 0x1F, min = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            extra = 2, cp = lead & 0x0F, min = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            extra = 3, cp = lead & 0x07, min = 0x10000;
-        } else {
-            return ByteText::Other;
-        }
-        if (text.size() - i <= static_cast<size_t>(extra))
-            return ByteText::Other;
-        for (int k = 1; k <= extra; ++k) {
-            const auto c = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);
-            if ((c & 0xC0) != 0x80)
-                return ByteText::Other;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return ByteText::Other;
-        i += static_cast<size_t>(extra) + 1;
-    }
-    return high ? ByteText::Utf8 : ByteText::Ascii;
-}
-
-// cp1251 byte of each code point below 0x10000 that has one (0 for none). 64 KB, built once,
-// so that converting a name or string is one table look-up per character.
-const std::array<uint8_t, 0x10000>& Cp1251OfCodePoint() {
-    static const auto table = [] {
-        auto t = std::make_unique<std::array<uint8_t, 0x10000>>();
-        t->fill(0);
-        for (int b = 0x80; b < 0x100; ++b) {
-            const std::string utf8 = Cp1251ToUtf8(std::string(1, static_cast<char>(b)));
-            char32_t cp = 0;
-            if (utf8.size() == 2)
-                cp = (static_cast<char32_t>(utf8[0] & 0x1F) << 6) | (utf8[1] & 0x3F);
-            else if (utf8.size() == 3)
-                cp = (static_cast<char32_t>(utf8[0] & 0x0F) << 12) | ((utf8[1] & 0x3F) << 6) |
-                     (utf8[2] & 0x3F);
-            (*t)[cp] = static_cast<uint8_t>(b);
-        }
-        return t;
-    }();
-    return *table;
-}
-
-// UTF-8 to cp1251 as Utf8ToCp1251 does it, with a fast path for well-formed text.
-std::string Utf8TextToCp1251(std::string_view text) {
-    const auto& table = Cp1251OfCodePoint();
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size();) {
-        const auto c0 = static_cast<unsigned char>(text[i]);
-        if (c0 < 0x80) {
-            out += static_cast<char>(c0);
-            ++i;
-            continue;
-        }
-        char32_t cp = 0;
-        size_t length = 0;
-        if ((c0 & 0xE0) == 0xC0 && i + 1 < text.size() && (text[i + 1] & 0xC0) == 0x80) {
-            cp = (static_cast<char32_t>(c0 & 0x1F) << 6) | (text[i + 1] & 0x3F);
-            length = cp >= 0x80 ? 2 : 0;
-        } else if ((c0 & 0xF0) == 0xE0 && i + 2 < text.size() && (text[i + 1] & 0xC0) == 0x80 &&
-                   (text[i + 2] & 0xC0) == 0x80) {
-            cp =
-                (static_cast<char32_t>(c0 & 0x0F) << 12) | ((text[i + 1] & 0x3F) << 6) | (text[i + 2] & 0x3F);
-            length = cp >= 0x800 && !(cp >= 0xD800 && cp <= 0xDFFF) ? 3 : 0;
-        }
-        if (length == 0)
-            return Utf8ToCp1251(text); // rare: malformed or outside the BMP; the slow rules decide
-        const uint8_t byte = table[cp];
-        out += byte ? static_cast<char>(byte) : '?';
-        i += length;
-    }
-    return out;
-}
-
 struct DecodedText {
     std::string_view Text;
     bool Utf8 = false; // names and strings are converted from UTF-8
@@ -246,12 +91,12 @@ DecodedText DecodeText(std::string_view bytes, std::string& storage, std::string
         if (bytes.size() % 2 != 0)
             throw RegistryFileError(std::string(fileName), 0,
                                     "UTF-16 text ends in the middle of a character (cut off?)");
-        storage = Utf16ToUtf8(bytes, bigEndian);
+        storage = Utf16ToUtf8(bytes, bigEndian, U'?');
         return {storage, true};
     }
     if (startsWith("\xEF\xBB\xBF"))
         return {bytes.substr(3), true};
-    return {bytes, ClassifyBytes(bytes) == ByteText::Utf8};
+    return {bytes, HasHighByte(bytes) && IsValidUtf8(bytes)};
 }
 
 std::string RootNameList() {
@@ -343,7 +188,7 @@ private:
             Fail("key line " + Quote(line) + " does not end with ']'");
         std::string_view inside = line.substr(1, line.size() - 2);
         if (utf8_ && HasHighByte(inside)) {
-            converted_ = Utf8TextToCp1251(inside);
+            converted_ = Utf8ToCp1251(inside);
             inside = converted_;
         }
         const bool deleting = !inside.empty() && inside[0] == '-';
@@ -429,7 +274,7 @@ private:
         if (!std::memchr(line.data() + i, '\\', quote - i)) { // the common case: nothing escaped
             const std::string_view text = line.substr(i, quote - i);
             if (utf8_ && HasHighByte(text))
-                out = Utf8TextToCp1251(text);
+                out = Utf8ToCp1251(text);
             else
                 out.assign(text);
             i = quote + 1;
@@ -451,7 +296,7 @@ private:
 
     void ConvertText(std::string& text) const {
         if (utf8_ && HasHighByte(text))
-            text = Utf8TextToCp1251(text);
+            text = Utf8ToCp1251(text);
     }
 
     void ValueLine(std::string_view line) {
@@ -604,7 +449,7 @@ private:
         if (format_ == TextFormat::Version5) {
             if (value.Data.size() % 2 != 0)
                 return; // not UTF-16 after all: kept as read
-            value.Data = Utf8TextToCp1251(Utf16ToUtf8(value.Data, /*bigEndian=*/false));
+            value.Data = Utf8ToCp1251(Utf16ToUtf8(value.Data, /*bigEndian=*/false, U'?'));
         }
         if (text && !value.Data.empty() && value.Data.back() == '\0')
             value.Data.pop_back();

@@ -1,9 +1,10 @@
 #include "platform/text/Cp1251.h"
 
+#include "platform/text/Utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <unordered_map>
 
 namespace plat {
 
@@ -25,63 +26,16 @@ char32_t CodePointOf(unsigned char byte) {
     return kHighTable[byte - 0x80];
 }
 
-const std::unordered_map<char32_t, unsigned char>& ReverseTable() {
-    static const auto table = [] {
-        std::unordered_map<char32_t, unsigned char> map;
+// cp1251 byte of every code point below U+10000 that has one, 0 for none (no code point above
+// 0x7F maps to byte 0, so 0 is free as the marker). Built once; one look-up per character.
+const std::array<unsigned char, 0x10000>& ReverseTable() {
+    static const auto* table = [] {
+        auto* map = new std::array<unsigned char, 0x10000>{};
         for (int b = 0x80; b < 0x100; ++b)
-            map.emplace(CodePointOf(static_cast<unsigned char>(b)), static_cast<unsigned char>(b));
+            (*map)[CodePointOf(static_cast<unsigned char>(b))] = static_cast<unsigned char>(b);
         return map;
     }();
-    return table;
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 sequence at text[i]; returns false for a malformed one (i then skips one byte).
-bool DecodeUtf8(std::string_view text, size_t& i, char32_t& cp) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int extra = 0;
-    char32_t min = 0;
-    if (lead < 0x80) {
-        cp = lead;
-        ++i;
-        return true;
-    }
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1, cp = lead & 0x1F, min = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2, cp = lead & 0x0F, min = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3, cp = lead & 0x07, min = 0x10000;
-    } else {
-        ++i;
-        return false;
-    }
-    if (i + extra >= text.size()) {
-        ++i;
-        return false;
-    }
-    for (int k = 1; k <= extra; ++k) {
-        const auto c = static_cast<unsigned char>(text[i + k]);
-        if ((c & 0xC0) != 0x80) {
-            ++i;
-            return false;
-        }
-        cp = (cp << 6) | (c & 0x3F);
-    }
-    i += extra + 1;
-    return cp >= min && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+    return *table;
 }
 
 } // namespace
@@ -95,6 +49,7 @@ std::string Cp1251ToUtf8(std::string_view text) {
 }
 
 std::string Utf8ToCp1251(std::string_view text) {
+    const auto& reverse = ReverseTable();
     std::string out;
     out.reserve(text.size());
     size_t i = 0;
@@ -108,9 +63,8 @@ std::string Utf8ToCp1251(std::string_view text) {
             out += static_cast<char>(cp);
             continue;
         }
-        const auto& reverse = ReverseTable();
-        const auto found = reverse.find(cp);
-        out += found == reverse.end() ? '?' : static_cast<char>(found->second);
+        const unsigned char byte = cp < 0x10000 ? reverse[cp] : 0;
+        out += byte ? static_cast<char>(byte) : '?';
     }
     return out;
 }

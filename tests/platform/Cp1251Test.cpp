@@ -22,8 +22,8 @@ TEST(Cp1251, ForeignAndMalformedUtf8BecomeQuestionMarks) {
     EXPECT_EQ(Utf8ToCp1251("a\xE4\xB8\xADz"), "a?z");     // a CJK character
     EXPECT_EQ(Utf8ToCp1251("a\xFF" "b"), "a?b");          // not a UTF-8 lead byte
     EXPECT_EQ(Utf8ToCp1251("a\xD0"), "a?");               // cut-off sequence
-    EXPECT_EQ(Utf8ToCp1251("\xC0\xAF"), "?");             // overlong form
-    EXPECT_EQ(Utf8ToCp1251("\xED\xA0\x80"), "?");         // surrogate
+    EXPECT_EQ(Utf8ToCp1251("\xC0\xAF"), "??");            // overlong form: one mark per byte
+    EXPECT_EQ(Utf8ToCp1251("\xED\xA0\x80"), "???");       // surrogate: one mark per byte
 }
 
 TEST(Cp1251, CaseRulesCoverCyrillic) {
