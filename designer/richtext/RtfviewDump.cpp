@@ -1,0 +1,208 @@
+// rtfview-dump: a developer tool that loads a rich-text document exactly as the designer does
+// (the index cache beside it, same name with ".rtc") and prints its topic index, one topic's
+// elements, renders a topic to a PNG file or prints it to a PDF file.
+//
+//   rtfview-dump DOC.rtf
+//   rtfview-dump DOC.rtf --topic NAME
+//   rtfview-dump DOC.rtf --png NAME --width N -o out.png
+//   rtfview-dump DOC.rtf --pdf NAME -o out.pdf
+#include "designer/richtext/Rtfview.h"
+#include "platform/core/Exceptions.h"
+#include "platform/files/WinPath.h"
+#include "platform/graphics/GuiApplication.h"
+#include "platform/print/PdfPrinter.h"
+#include "platform/print/Printer.h"
+#include "platform/print/PrinterProvider.h"
+#include "platform/text/Cp1251.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+namespace {
+
+uint32_t Crc(const std::string& data, uint32_t crc = 0xFFFFFFFF) {
+    for (unsigned char c : data) {
+        crc ^= c;
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+    }
+    return crc;
+}
+
+void PutBE(std::string& out, uint32_t v) {
+    for (int i = 3; i >= 0; --i)
+        out += static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+void Chunk(std::string& out, const char* type, const std::string& data) {
+    PutBE(out, static_cast<uint32_t>(data.size()));
+    const std::string body = std::string(type, 4) + data;
+    out += body;
+    PutBE(out, Crc(body) ^ 0xFFFFFFFF);
+}
+
+// An RGB PNG with stored (uncompressed) deflate blocks: large, but needs no library.
+bool WritePng(const plat::Bitmap& bitmap, const std::string& path) {
+    std::string raw;
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        raw += '\0';
+        for (int x = 0; x < bitmap.Width(); ++x) {
+            const uint32_t p = bitmap.Row(y)[x];
+            raw += static_cast<char>((p >> 16) & 0xFF);
+            raw += static_cast<char>((p >> 8) & 0xFF);
+            raw += static_cast<char>(p & 0xFF);
+        }
+    }
+    std::string z = "\x78\x01";
+    uint32_t a = 1, b = 0;
+    for (unsigned char c : raw) {
+        a = (a + c) % 65521;
+        b = (b + a) % 65521;
+    }
+    for (size_t pos = 0; pos < raw.size() || pos == 0; pos += 65535) {
+        const size_t n = std::min<size_t>(65535, raw.size() - pos);
+        z += static_cast<char>(pos + n >= raw.size() ? 1 : 0);
+        z += static_cast<char>(n & 0xFF);
+        z += static_cast<char>(n >> 8);
+        z += static_cast<char>(~n & 0xFF);
+        z += static_cast<char>((~n >> 8) & 0xFF);
+        z += raw.substr(pos, n);
+        if (raw.empty())
+            break;
+    }
+    PutBE(z, (b << 16) | a);
+    std::string png = "\x89PNG\r\n\x1a\n";
+    std::string header;
+    PutBE(header, bitmap.Width());
+    PutBE(header, bitmap.Height());
+    header += std::string("\x08\x02\x00\x00\x00", 5);
+    Chunk(png, "IHDR", header);
+    Chunk(png, "IDAT", z);
+    Chunk(png, "IEND", "");
+    std::ofstream file(path, std::ios::binary);
+    file.write(png.data(), static_cast<std::streamsize>(png.size()));
+    return static_cast<bool>(file);
+}
+
+const char* KindName(ElementKind kind) {
+    switch (kind) {
+    case ElementKind::Paragraph:
+        return "PAR";
+    case ElementKind::Text:
+        return "TEXT";
+    case ElementKind::HotText:
+        return "HOT";
+    case ElementKind::Space:
+        return "SPACE";
+    case ElementKind::Tab:
+        return "TAB";
+    case ElementKind::Bitmap:
+        return "BITMAP";
+    case ElementKind::HotBitmap:
+        return "HOTBITMAP";
+    }
+    return "?";
+}
+
+int Usage() {
+    std::cerr
+        << "usage: rtfview-dump DOC.rtf [--topic NAME | --png NAME --width N -o out.png | --pdf NAME -o "
+           "out.pdf]\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2)
+        return Usage();
+    const std::string hostRtf = argv[1];
+    std::string topic, mode = "index", output;
+    int width = 600;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if ((arg == "--topic" || arg == "--png" || arg == "--pdf") && i + 1 < argc) {
+            mode = arg.substr(2);
+            topic = plat::Utf8ToCp1251(argv[++i]);
+        } else if (arg == "--width" && i + 1 < argc) {
+            width = std::atoi(argv[++i]);
+        } else if (arg == "-o" && i + 1 < argc) {
+            output = argv[++i];
+        } else {
+            return Usage();
+        }
+    }
+    try {
+        plat::EnsureGuiApplication();
+        const std::string rtf = plat::WinPathOf(hostRtf);
+        std::string rtc = rtf;
+        const size_t dot = rtc.find_last_of('.');
+        rtc = (dot == std::string::npos || dot < rtc.find_last_of('\\') ? rtc : rtc.substr(0, dot)) + ".rtc";
+        TrtfView view;
+        view.Font.Name = "Sans";
+        view.Resize(width, 2000);
+        view.LoadFile(rtf, rtc);
+        if (view.Document.DocumentName.empty()) {
+            std::cerr << hostRtf << ": no such file\n";
+            return 1;
+        }
+        if (mode == "index") {
+            for (const TTopic& t : view.Document.Topics) {
+                const TRtfState& s = t.StartState;
+                std::printf("%s\t%s\t%s\t%u\tf%d fs%d b%d i%d v%d ul%d al%d li%d fi%d\n",
+                            plat::Cp1251ToUtf8(t.ContextId).c_str(), plat::Cp1251ToUtf8(t.Title).c_str(),
+                            plat::Cp1251ToUtf8(t.Keywords).c_str(), t.StartPosition, s.FontNumber, s.FontSize,
+                            s.Bold, s.Italic, s.Visible, s.UnderlineKind, s.Para.Alignment, s.Para.LeftIndent,
+                            s.Para.FirstIndent);
+            }
+            return 0;
+        }
+        if (!view.ShowTopic(topic)) {
+            std::cerr << hostRtf << ": no topic \"" << plat::Cp1251ToUtf8(topic) << "\"\n";
+            return 1;
+        }
+        if (mode == "topic") {
+            for (const auto& e : view.Document.Elements) {
+                std::printf("%s", KindName(e->Kind()));
+                if (IsTextElement(*e))
+                    std::printf(" \"%s\"", plat::Cp1251ToUtf8(static_cast<TRTFText&>(*e).Text).c_str());
+                if (!e->GetTopic().empty())
+                    std::printf(" -> %s", plat::Cp1251ToUtf8(e->GetTopic()).c_str());
+                if (IsBitmapElement(*e)) {
+                    const auto& b = static_cast<TRTFBitmap&>(*e);
+                    std::printf(" %dx%d twips, %dx%d px", b.WidthTwips, b.HeightTwips,
+                                b.Picture ? b.Picture->Width() : 0, b.Picture ? b.Picture->Height() : 0);
+                }
+                std::printf("\n");
+            }
+            return 0;
+        }
+        if (output.empty())
+            return Usage();
+        if (mode == "png") {
+            int height = 0;
+            for (const auto& l : view.Lines)
+                height += l->Height();
+            view.Resize(width, std::max(height + 1, 2));
+            view.ShowTopic(topic);
+            view.Paint();
+            if (!WritePng(view.BackBuffer, output)) {
+                std::cerr << output << ": cannot write\n";
+                return 1;
+            }
+            return 0;
+        }
+        plat::PrinterList printers;
+        auto& pdf = printers.Add<plat::PdfPrinter>("PDF");
+        plat::PrinterProviderGuard guard(printers);
+        pdf.SetNextOutputFile(output);
+        plat::Printer printer;
+        view.Print(printer);
+        return 0;
+    } catch (const std::exception& e) {
+        std::cerr << hostRtf << ": " << e.what() << "\n";
+        return 1;
+    }
+}
