@@ -43,16 +43,43 @@ std::vector<std::string> SubFolders(const std::string& folder) {
     return names;
 }
 
-int64_t MaskSpace(const std::string& mask, bool recursive, int depth) {
-    int64_t kb = 0;
-    for (const plat::SearchRec& rec : plat::FindFiles(mask, kMaskAttributes))
+// The files of `folder` that `mask` matches and, when asked, the names of its subfolders.
+struct FolderContents {
+    std::vector<plat::SearchRec> Files;
+    std::vector<std::string> SubFolders;
+};
+
+FolderContents ReadFolder(const std::string& folder, const std::string& mask, bool withSubFolders) {
+    FolderContents contents;
+    // For the masks that match every name, one search gives both: two would look at (stat)
+    // every entry of the folder twice.
+    if (withSubFolders && (mask == "*" || mask == "*.*")) {
+        for (plat::SearchRec& rec : plat::FindFiles(folder + "*", kMaskAttributes | kFolderAttributes)) {
+            if (rec.Attr & plat::faDirectory)
+                contents.SubFolders.push_back(std::move(rec.Name));
+            else if (plat::MatchesMask(rec.Name, mask) ||
+                     (!rec.ShortName.empty() && plat::MatchesMask(rec.ShortName, mask)))
+                contents.Files.push_back(std::move(rec));
+        }
+        return contents;
+    }
+    for (plat::SearchRec& rec : plat::FindFiles(folder + mask, kMaskAttributes))
         if (!(rec.Attr & plat::faDirectory))
-            kb += KbRoundedUp(rec.Size);
-    if (!recursive || depth >= kMaxTreeDepth)
-        return kb;
+            contents.Files.push_back(std::move(rec));
+    if (withSubFolders)
+        contents.SubFolders = SubFolders(folder);
+    return contents;
+}
+
+int64_t MaskSpace(const std::string& mask, bool recursive, int depth) {
+    const bool descend = recursive && depth < kMaxTreeDepth;
     std::string folder = plat::ExtractFilePath(mask);
     std::string name = plat::ExtractFileName(mask);
-    for (const std::string& sub : SubFolders(folder))
+    const FolderContents contents = ReadFolder(folder, name, descend);
+    int64_t kb = 0;
+    for (const plat::SearchRec& rec : contents.Files)
+        kb += KbRoundedUp(rec.Size);
+    for (const std::string& sub : contents.SubFolders)
         kb += MaskSpace(folder + sub + "\\" + name, true, depth + 1);
     return kb;
 }
@@ -149,16 +176,18 @@ void Installer::ProcessFileEntry(const ResolvedEntry& entry, const ScriptEntry& 
 }
 
 bool Installer::CopyEntry(const std::string& source, const std::string& dest) {
-    if (plat::FileExists(source)) {
-        int64_t size = plat::FileSize(source);
-        if (size < 0)
-            size = 1;
+    // One query for both: FileSize is -1 for anything FileExists denies, except a name with a
+    // trailing backslash, which names a folder.
+    int64_t size = plat::FileSize(source);
+    if (size >= 0 && (source.ends_with('\\') || source.ends_with('/')))
+        size = -1;
+    if (size >= 0) {
         if (!IsIniFile(source)) {
             ui_.SetFileCaption(plat::LowerCase(plat::ExtractFileName(dest)));
             ui_.ShowFileCaption(true);
             ui_.ProcessMessages();
-            // One attribute query per side: each lookup after a copy into the folder costs a fresh
-            // listing of it, which dominates copying many small files.
+            // One attribute query per side: a lookup of a name not yet in the folder checks the
+            // folder's names again while our last copy into it is within the clock tick.
             int32_t destAttr = plat::FileGetAttr(dest);
             if (destAttr != -1 && (destAttr & plat::faReadOnly))
                 plat::FileSetAttr(dest, 0);
@@ -218,9 +247,9 @@ void Installer::CopyMask(const std::string& source, const std::string& dest, boo
             plat::ForceDirectories(folder.DestDir);
         } catch (const plat::Exception&) {
         }
-        for (const plat::SearchRec& rec : plat::FindFiles(folder.SourceDir + sourceMask, kMaskAttributes)) {
-            if (rec.Attr & plat::faDirectory)
-                continue;
+        const bool descend = recursive && folder.Depth < kMaxTreeDepth;
+        const FolderContents contents = ReadFolder(folder.SourceDir, sourceMask, descend);
+        for (const plat::SearchRec& rec : contents.Files) {
             std::string from = folder.SourceDir + rec.Name;
             std::string to = folder.DestDir + rec.Name;
             bool copied = false;
@@ -234,9 +263,7 @@ void Installer::CopyMask(const std::string& source, const std::string& dest, boo
                 Stop(context_.Main().Text("ErrorFile"), from);
             AddToLog(to);
         }
-        if (!recursive || folder.Depth >= kMaxTreeDepth)
-            continue;
-        std::vector<std::string> subs = SubFolders(folder.SourceDir);
+        const std::vector<std::string>& subs = contents.SubFolders;
         // Pushed in reverse so folders are copied in name order, depth first, as a recursive walk would.
         for (auto it = subs.rbegin(); it != subs.rend(); ++it)
             pending.push_back({folder.SourceDir + *it + "\\", folder.DestDir + *it + "\\", folder.Depth + 1});

@@ -68,23 +68,95 @@ std::shared_ptr<DirListing> DirListing::Read(const std::string& hostDir, const D
     auto& entries = listing->entries_;
     std::sort(entries.begin(), entries.end(),
               [](const DirEntry& a, const DirEntry& b) { return a.hostName < b.hostName; });
-
-    std::vector<std::string> winNames;
-    winNames.reserve(entries.size());
-    for (const DirEntry& entry : entries)
-        winNames.push_back(entry.winName);
-    std::vector<std::string> shortNames = AssignShortNames(winNames);
-
-    listing->exact_.reserve(entries.size());
-    listing->folded_.reserve(entries.size());
-    for (size_t i = 0; i < entries.size(); ++i) {
-        entries[i].shortName = std::move(shortNames[i]);
-        listing->exact_.try_emplace(entries[i].winName, i);
-        listing->folded_.try_emplace(UpperCase(entries[i].winName), i);
-        if (!entries[i].shortName.empty())
-            listing->short_.try_emplace(entries[i].shortName, i);
-    }
+    listing->Index();
     return listing;
+}
+
+void DirListing::Index() {
+    exact_.clear();
+    folded_.clear();
+    short_.clear();
+    std::vector<std::string> winNames;
+    winNames.reserve(entries_.size());
+    for (const DirEntry& entry : entries_)
+        winNames.push_back(entry.winName);
+    // Short names depend on the whole set of names, so any change of the set recomputes them.
+    std::vector<std::string> shortNames = AssignShortNames(winNames);
+    exact_.reserve(entries_.size());
+    folded_.reserve(entries_.size());
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        entries_[i].shortName = std::move(shortNames[i]);
+        exact_.try_emplace(entries_[i].winName, i);
+        folded_.try_emplace(UpperCase(entries_[i].winName), i);
+        if (!entries_[i].shortName.empty())
+            short_.try_emplace(entries_[i].shortName, i);
+    }
+}
+
+void DirListing::AddEntry(std::string_view hostName) {
+    const auto place =
+        std::lower_bound(entries_.begin(), entries_.end(), hostName,
+                         [](const DirEntry& e, std::string_view name) { return e.hostName < name; });
+    if (place != entries_.end() && place->hostName == hostName)
+        return; // replaced: the set of names is the same
+    DirEntry entry{std::string(hostName), Utf8ToCp1251(hostName), {}};
+    const bool ownShortName = IsValidShortName(entry.winName);
+    const size_t index = static_cast<size_t>(place - entries_.begin());
+    entries_.insert(place, std::move(entry));
+    const std::string folded = UpperCase(entries_[index].winName);
+    // A valid 8.3 name that no entry has as its short name changes no other short name (each
+    // entry still gets the first free candidate it got before), so only the maps need the entry:
+    // the common case of a plain name added to a folder. Any other name renumbers the folder.
+    if (!ownShortName || short_.count(folded) != 0) {
+        Index();
+        return;
+    }
+    for (auto* map : {&exact_, &folded_, &short_}) {
+        for (auto& [key, position] : *map) {
+            if (position >= index)
+                ++position;
+        }
+    }
+    // The first entry in host byte order wins a spelling, as when read.
+    auto claim = [&](std::unordered_map<std::string, size_t>& map, const std::string& key) {
+        auto [it, inserted] = map.try_emplace(key, index);
+        if (!inserted && it->second > index)
+            it->second = index;
+    };
+    claim(exact_, entries_[index].winName);
+    claim(folded_, folded);
+}
+
+void DirListing::RemoveEntry(std::string_view hostName) {
+    const auto place =
+        std::lower_bound(entries_.begin(), entries_.end(), hostName,
+                         [](const DirEntry& e, std::string_view name) { return e.hostName < name; });
+    if (place == entries_.end() || place->hostName != hostName)
+        return;
+    entries_.erase(place);
+    Index();
+}
+
+bool DirListing::SameNames(const std::string& hostDir, timespec& readStart) const {
+    clock_gettime(CLOCK_REALTIME_COARSE, &readStart);
+    DIR* dir = opendir(hostDir.c_str());
+    if (!dir)
+        return false;
+    size_t count = 0;
+    bool same = true;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        ++count;
+        if (!FindHost(name)) {
+            same = false;
+            break;
+        }
+    }
+    closedir(dir);
+    // Host names in one folder are distinct, so as many names, all known, are the same set.
+    return same && count == entries_.size();
 }
 
 const DirEntry* DirListing::Find(std::string_view winName) const {
@@ -114,17 +186,61 @@ std::shared_ptr<const DirListing> DirectoryCache::Peek(const std::string& hostDi
     return found->second;
 }
 
+bool DirectoryCache::Holds(const std::string& hostDir, const struct stat& st) const {
+    const auto found = listings_.find(hostDir);
+    return found != listings_.end() && found->second->Stamp() == DirStamp::Of(st);
+}
+
 std::shared_ptr<const DirListing> DirectoryCache::Get(const std::string& hostDir, const struct stat& st) {
     if (auto kept = Peek(hostDir, st))
         return kept;
     const DirStamp stamp = DirStamp::Of(st);
+    bool revalidated = false; // a names check already counted as this read
+    if (const auto found = listings_.find(hostDir);
+        found != listings_.end() && found->second->Racy() && found->second->Stamp() == stamp) {
+        // Racy: the names may have changed unseen, but reading them is all it takes to know.
+        timespec readStart{};
+        ++reads_;
+        revalidated = true;
+        if (found->second->SameNames(hostDir, readStart)) {
+            // Listings handed out are never changed under their holders.
+            if (found->second.use_count() > 1)
+                found->second = std::make_shared<DirListing>(*found->second);
+            found->second->racy_ = IsRacy(stamp, readStart);
+            return found->second;
+        }
+    }
     if (listings_.size() >= kMaxListings)
         listings_.clear();
-    std::shared_ptr<const DirListing> listing = DirListing::Read(hostDir, stamp);
-    ++reads_;
+    std::shared_ptr<DirListing> listing = DirListing::Read(hostDir, stamp);
+    if (!revalidated)
+        ++reads_;
     listings_[hostDir] = listing;
     return listing;
 }
+
+void DirectoryCache::Changed(const std::string& hostDir, const struct stat& before, const struct stat& after,
+                             std::string_view hostName, Change change) {
+    const auto found = listings_.find(hostDir);
+    if (found == listings_.end())
+        return;
+    // A listing of another state than the one we changed would stay wrong: drop it.
+    if (!(found->second->Stamp() == DirStamp::Of(before))) {
+        listings_.erase(found);
+        return;
+    }
+    // Listings handed out are never changed under their holders.
+    if (found->second.use_count() > 1)
+        found->second = std::make_shared<DirListing>(*found->second);
+    DirListing& listing = *found->second;
+    if (change == Change::Added)
+        listing.AddEntry(hostName);
+    else
+        listing.RemoveEntry(hostName);
+    listing.stamp_ = DirStamp::Of(after);
+    listing.racy_ = true;
+}
+
 
 void DirectoryCache::Forget(const std::string& hostDir) { listings_.erase(hostDir); }
 

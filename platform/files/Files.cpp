@@ -22,6 +22,7 @@
 
 #include <cerrno>
 #include <ctime>
+#include <memory>
 #include <system_error>
 
 namespace plat {
@@ -31,6 +32,11 @@ using detail::ResolvedPath;
 namespace {
 
 constexpr size_t kCopyBufferSize = 1 << 16;
+// Buffer of a copy the kernel cannot do itself (copy_file_range refused): large, so a big file
+// takes few system calls.
+constexpr size_t kLargeCopyBufferSize = 1 << 20;
+// Bytes one copy_file_range call is asked for; the kernel may do less.
+constexpr size_t kCopyChunk = size_t{1} << 30;
 constexpr int kFirstDosYear = 1980;
 constexpr int kLastDosYear = 2107;
 
@@ -56,6 +62,28 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 }
 
 void ForgetParent(const std::string& host) { detail::ForgetFolder(detail::HostDirName(host)); }
+
+// The stat of the folder holding `host`, taken before we create or remove that entry, so the
+// change can update the folder's kept listing instead of dropping it (a listing read n times
+// while copying n files into one folder would make the copy quadratic).
+class ParentBefore {
+public:
+    explicit ParentBefore(const std::string& host)
+        : ok_(stat(detail::HostDirName(host).c_str(), &st_) == 0) {}
+    const struct stat* Get() const { return ok_ ? &st_ : nullptr; }
+
+private:
+    struct stat st_ {};
+    bool ok_;
+};
+
+void NoteAdded(const std::string& host, const ParentBefore& before) {
+    detail::FolderChanged(host, before.Get(), detail::DirectoryCache::Change::Added);
+}
+
+void NoteRemoved(const std::string& host, const ParentBefore& before) {
+    detail::FolderChanged(host, before.Get(), detail::DirectoryCache::Change::Removed);
+}
 
 // Writes all of `size` bytes; false with errno set on failure.
 bool WriteAll(int fd, const char* data, size_t size) {
@@ -93,9 +121,57 @@ private:
     int fd_;
 };
 
-// Copies the host file `from` (with stat `fromStat`) to a new temporary file beside `to` with its
-// permission bits and modification time, then puts it in place: replacing `to`, or, with
-// Placement::NoReplace, only when `to` does not exist. False on any failure, leaving `to` alone.
+// Copies `source` (with stat `fromStat`) to `target`: in the kernel when it can (copy_file_range,
+// which also lets a file system share or clone the blocks), else through a large buffer. The
+// kernel copy is used for regular files only and trusted up to their size: files whose size the
+// system does not know (/proc, /sys) may read as empty to it, so the buffer copy finishes the job.
+bool CopyData(int source, const struct stat& fromStat, int target) {
+    off_t done = 0;
+    bool kernelCopy = S_ISREG(fromStat.st_mode) && fromStat.st_size > 0;
+    while (kernelCopy && done < fromStat.st_size) {
+        const ssize_t copied = copy_file_range(source, nullptr, target, nullptr, kCopyChunk, 0);
+        if (copied > 0) {
+            done += copied;
+            continue;
+        }
+        if (copied < 0 && errno == EINTR)
+            continue;
+        // Another file system, or files this call does not handle: read and write from where
+        // the file offsets stand (a failing call copies nothing).
+        if (copied < 0 && errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP &&
+            errno != EBADF)
+            return false;
+        kernelCopy = false;
+    }
+    if (kernelCopy)
+        return true; // all the bytes the file had when we looked
+    // Not zero-filled: the pages are touched only as far as the file fills them.
+    const std::unique_ptr<char[]> buffer(new char[kLargeCopyBufferSize]);
+    while (true) {
+        const ssize_t got = read(source, buffer.get(), kLargeCopyBufferSize);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return got == 0;
+        if (!WriteAll(target, buffer.get(), static_cast<size_t>(got)))
+            return false;
+    }
+}
+
+// Fills the new file `target` with the host file `source` (with stat `fromStat`), its permission
+// bits and modification time; closes it.
+bool FillCopy(int source, const struct stat& fromStat, FileDescriptor& target) {
+    bool ok = CopyData(source, fromStat, target.Get());
+    const timespec times[2] = {fromStat.st_atim, fromStat.st_mtim};
+    ok = ok && fchmod(target.Get(), fromStat.st_mode & 07777) == 0 && futimens(target.Get(), times) == 0;
+    return target.Close() && ok;
+}
+
+// Copies the host file `from` (with stat `fromStat`) to `to`. With Placement::NoReplace, only
+// when `to` does not exist: the copy is written straight into a file created there (O_EXCL). With
+// Placement::Replace, `to` may exist: the copy goes to a temporary file beside it that is renamed
+// over it, so a crash never leaves a half-overwritten old file. False on any failure, leaving
+// `to` alone (a partly written new file is removed).
 enum class Placement { Replace, NoReplace };
 
 bool CopyHostFile(const std::string& from, const struct stat& fromStat, const std::string& to,
@@ -103,36 +179,22 @@ bool CopyHostFile(const std::string& from, const struct stat& fromStat, const st
     FileDescriptor source(open(from.c_str(), O_RDONLY | O_CLOEXEC));
     if (source.Get() < 0)
         return false;
+    {
+        FileDescriptor target(open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+        if (target.Get() >= 0) {
+            if (FillCopy(source.Get(), fromStat, target))
+                return true;
+            unlink(to.c_str());
+            return false;
+        }
+        if (errno != EEXIST || placement == Placement::NoReplace)
+            return false;
+    }
     std::string temp = detail::HostDirName(to) + "/.velmora-copy-XXXXXX";
     FileDescriptor target(mkostemp(temp.data(), O_CLOEXEC));
     if (target.Get() < 0)
         return false;
-    bool ok = true;
-    std::string buffer(kCopyBufferSize, '\0');
-    while (ok) {
-        const ssize_t got = read(source.Get(), buffer.data(), buffer.size());
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0) {
-            ok = got == 0;
-            break;
-        }
-        ok = WriteAll(target.Get(), buffer.data(), static_cast<size_t>(got));
-    }
-    const timespec times[2] = {fromStat.st_atim, fromStat.st_mtim};
-    ok = ok && fchmod(target.Get(), fromStat.st_mode & 07777) == 0 && futimens(target.Get(), times) == 0;
-    ok = target.Close() && ok;
-    if (ok) {
-        if (placement == Placement::Replace) {
-            ok = rename(temp.c_str(), to.c_str()) == 0;
-        } else {
-            ok = renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
-            if (!ok && errno == EINVAL) { // a file system without RENAME_NOREPLACE
-                struct stat st {};
-                ok = lstat(to.c_str(), &st) != 0 && rename(temp.c_str(), to.c_str()) == 0;
-            }
-        }
-    }
+    const bool ok = FillCopy(source.Get(), fromStat, target) && rename(temp.c_str(), to.c_str()) == 0;
     if (!ok)
         unlink(temp.c_str());
     return ok;
@@ -297,11 +359,12 @@ void WriteFileBytes(std::string_view winPath, std::string_view bytes) {
         Fail("create", winPath, Reason(EISDIR));
     if (path.exists && IsReadOnly(path.st))
         Fail("create", winPath, "The file is read-only");
+    const ParentBefore before(path.host);
     FileDescriptor fd(open(path.host.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (fd.Get() < 0)
         Fail("create", winPath, Reason(errno));
     if (!path.exists)
-        ForgetParent(path.host);
+        NoteAdded(path.host, before);
     if (!WriteAll(fd.Get(), bytes.data(), bytes.size()))
         Fail("write", winPath, Reason(errno));
     if (!fd.Close())
@@ -319,9 +382,15 @@ bool CopyFile(std::string_view from, std::string_view to, bool failIfExists) {
         if (SameFile(source->st, target->st))
             return true; // a file copied onto itself is already there
     }
+    const ParentBefore before(target->host);
     const bool ok = CopyHostFile(source->host, source->st, target->host,
                                  failIfExists ? Placement::NoReplace : Placement::Replace);
-    ForgetParent(target->host);
+    // Replacing a file keeps the folder's names (the temporary file came and went), which adding
+    // the name that is there already tells the listing; a failed copy left nothing new.
+    if (ok)
+        NoteAdded(target->host, before);
+    else
+        ForgetParent(target->host);
     return ok;
 }
 
@@ -329,9 +398,10 @@ bool DeleteFile(std::string_view winPath) {
     const auto path = detail::TryResolve(winPath);
     if (!IsFile(path) || IsReadOnly(path->st))
         return false;
+    const ParentBefore before(path->host);
     if (unlink(path->host.c_str()) != 0)
         return false;
-    ForgetParent(path->host);
+    NoteRemoved(path->host, before);
     return true;
 }
 
@@ -341,6 +411,9 @@ bool RenameFile(std::string_view from, std::string_view to) {
     if (!source || !source->exists || !target)
         return false;
     std::string destination = target->host;
+    const ParentBefore sourceBefore(source->host);
+    const bool sameFolder = detail::HostDirName(source->host) == detail::HostDirName(destination);
+    const ParentBefore destinationBefore(destination);
     if (target->exists) {
         // Only a change of case of the same name may land on an existing entry.
         if (!SameFile(source->st, target->st))
@@ -361,8 +434,13 @@ bool RenameFile(std::string_view from, std::string_view to) {
             return false;
         }
     }
-    ForgetParent(source->host);
-    ForgetParent(destination);
+    NoteRemoved(source->host, sourceBefore);
+    // Within one folder the listing has just taken the folder's new state: the addition starts
+    // from that.
+    if (sameFolder)
+        NoteAdded(destination, ParentBefore(destination));
+    else
+        NoteAdded(destination, destinationBefore);
     return true;
 }
 
@@ -378,8 +456,9 @@ bool ForceDirectories(std::string_view winPath) {
     const std::string& host = path->host;
     for (size_t slash = host.find('/', root.size() + 1);; slash = host.find('/', slash + 1)) {
         const std::string folder = host.substr(0, slash);
+        const ParentBefore before(folder);
         if (mkdir(folder.c_str(), 0777) == 0)
-            ForgetParent(folder);
+            NoteAdded(folder, before);
         else if (errno != EEXIST)
             return false; // ENOTDIR when a file is in the way
         if (slash == std::string::npos)
@@ -390,9 +469,12 @@ bool ForceDirectories(std::string_view winPath) {
 
 bool RemoveDir(std::string_view winPath) {
     const auto path = detail::TryResolve(winPath);
-    if (!IsFolder(path) || rmdir(path->host.c_str()) != 0)
+    if (!IsFolder(path))
         return false;
-    ForgetParent(path->host);
+    const ParentBefore before(path->host);
+    if (rmdir(path->host.c_str()) != 0)
+        return false;
+    NoteRemoved(path->host, before);
     return true;
 }
 

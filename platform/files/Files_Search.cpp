@@ -6,6 +6,9 @@
 #include "platform/files/PathResolver.h"
 #include "platform/text/Cp1251.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 
 namespace plat {
@@ -124,15 +127,23 @@ std::vector<SearchRec> FindFiles(std::string_view winMask, uint32_t attrFilter) 
     // Entries with one of these attributes are listed only when the filter asks for it.
     const uint32_t excluded = ~attrFilter & (faHidden | faSysFile | faVolumeID | faDirectory);
 
+    // Entries are looked at relative to the open folder, which spares the kernel walking the
+    // folder's whole path again for each of them.
+    const int dirFd = open(dir->host.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    auto statEntry = [&](const std::string& hostName, struct stat& st, int flags) {
+        if (dirFd >= 0)
+            return fstatat(dirFd, hostName.c_str(), &st, flags) == 0;
+        const std::string host = detail::JoinHost(dir->host, hostName);
+        return (flags & AT_SYMLINK_NOFOLLOW ? lstat(host.c_str(), &st) : stat(host.c_str(), &st)) == 0;
+    };
     std::vector<SearchRec> found;
     for (const detail::DirEntry& entry : listing->Entries()) {
         if (!MatchesMask(entry.winName, mask) &&
             (entry.shortName.empty() || !MatchesMask(entry.shortName, mask)))
             continue;
-        const std::string host = detail::JoinHost(dir->host, entry.hostName);
         struct stat st {};
         // A link to nothing is still an entry: show the link itself.
-        if (stat(host.c_str(), &st) != 0 && lstat(host.c_str(), &st) != 0)
+        if (!statEntry(entry.hostName, st, 0) && !statEntry(entry.hostName, st, AT_SYMLINK_NOFOLLOW))
             continue; // gone since the listing was read
         SearchRec rec;
         rec.Attr = detail::AttributesOf(st, entry.hostName);
@@ -144,6 +155,8 @@ std::vector<SearchRec> FindFiles(std::string_view winMask, uint32_t attrFilter) 
         rec.Time = DateTimeToFileDate(st.st_mtim.tv_sec);
         found.push_back(std::move(rec));
     }
+    if (dirFd >= 0)
+        close(dirFd);
     // Host names that read the same in cp1251 keep their host order.
     std::stable_sort(found.begin(), found.end(),
                      [](const SearchRec& a, const SearchRec& b) { return a.Name < b.Name; });

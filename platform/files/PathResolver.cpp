@@ -98,6 +98,16 @@ public:
         dirs_.Forget(hostDir);
     }
 
+    void FolderChanged(const std::string& hostDir, const struct stat& before, std::string_view hostName,
+                       DirectoryCache::Change change) {
+        std::lock_guard lock(mutex_);
+        struct stat after {};
+        if (stat(hostDir.c_str(), &after) != 0)
+            dirs_.Forget(hostDir);
+        else
+            dirs_.Changed(hostDir, before, after, hostName, change);
+    }
+
     std::string Prefix() {
         std::lock_guard lock(mutex_);
         EnsureReadyLocked();
@@ -268,6 +278,11 @@ private:
         if (!parent.exists || !S_ISDIR(parent.st.st_mode))
             return result;
         std::shared_ptr<const DirListing> listing = dirs_.Peek(parent.host, parent.st);
+        // A racy listing of this state (one we updated after our own change) is checked by its
+        // names alone, which also answers for a new name without the failed stat below: the
+        // usual lookup while copying many files into one folder.
+        if (!listing && dirs_.Holds(parent.host, parent.st))
+            listing = dirs_.Get(parent.host, parent.st);
         if (!listing) {
             // No listing to trust: the exact spelling, when it exists, is the answer (and spares
             // reading a large folder such as /usr/lib for a path the host already spells).
@@ -318,6 +333,14 @@ std::shared_ptr<const DirListing> FolderListing(const std::string& hostDir, cons
 }
 
 void ForgetFolder(const std::string& hostDir) { PathResolver::Instance().ForgetFolder(hostDir); }
+
+void FolderChanged(const std::string& host, const struct stat* before, DirectoryCache::Change change) {
+    const std::string dir = HostDirName(host);
+    if (!before)
+        PathResolver::Instance().ForgetFolder(dir);
+    else
+        PathResolver::Instance().FolderChanged(dir, *before, HostBaseName(host), change);
+}
 
 std::string PrefixReady() { return PathResolver::Instance().Prefix(); }
 

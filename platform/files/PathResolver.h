@@ -52,6 +52,9 @@ std::vector<std::pair<char, std::string>> MappedDrives();
 std::shared_ptr<const DirListing> FolderListing(const std::string& hostDir, const struct stat& st);
 // Tells the caches that we changed the entries of a host folder.
 void ForgetFolder(const std::string& hostDir);
+// Tells the caches that we created (Change::Added) or removed the entry `host`, `before` being
+// its folder's stat taken before the change (or, when that failed, the folder is dropped).
+void FolderChanged(const std::string& host, const struct stat* before, DirectoryCache::Change change);
 
 // The host prefix folder, created with its defaults on first use.
 std::string PrefixReady();

@@ -1,12 +1,17 @@
 // The caches behind path lookup: a path changed behind our back (renamed, deleted, created in
 // another case, created within the same clock tick) is found correctly the next time, repeated
-// lookups are answered from the caches, and a reset drops everything.
+// lookups are answered from the caches, and a reset drops everything. Our own changes (copy,
+// write, rename, delete, new folders) update the kept listings, which must then agree with a
+// listing read afresh.
 #include "platform/files/PathResolver.h"
 
 #include "platform/files/Files.h"
 #include "platform/files/WinPath.h"
 #include "platform/text/Cp1251.h"
 #include "tests/platform/files/PrefixFixture.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <thread>
@@ -197,6 +202,143 @@ TEST_F(PathCacheTest, AFolderReplacedByAFileIsNoFolder) {
     EXPECT_FALSE(DirectoryExists("C:\\swap\\inner"));
     EXPECT_TRUE(FileExists("C:\\swap\\inner"));
     EXPECT_FALSE(FileExists("C:\\swap\\inner\\x.txt"));
+}
+
+// What a folder shows: each entry's name and short name, in listing order.
+std::vector<std::pair<std::string, std::string>> Shown(const std::string& winFolder) {
+    std::vector<std::pair<std::string, std::string>> shown;
+    for (const SearchRec& rec : FindFiles(winFolder + "\\*", faAnyFile))
+        shown.emplace_back(rec.Name, rec.ShortName);
+    return shown;
+}
+
+// The folder as our updated listing shows it equals the folder read afresh.
+void ExpectSameAsFresh(const std::string& winFolder) {
+    const auto updated = Shown(winFolder);
+    ResetPathCache();
+    EXPECT_EQ(updated, Shown(winFolder)) << winFolder;
+}
+
+TEST_F(PathCacheTest, CopiedFilesAreFoundAtOnceInAnyCase) {
+    MakeFile("src/Source.Dat", "payload");
+    MakeDir("dst");
+    ASSERT_FALSE(FileExists("C:\\dst\\missing")); // the folder's listing is now kept
+    for (int i = 0; i < 60; ++i) {
+        const std::string name = "Copy" + std::to_string(i) + ".Dat";
+        ASSERT_FALSE(FileExists("C:\\DST\\" + UpperCase(name))) << i;
+        ASSERT_TRUE(CopyFile("C:\\src\\source.dat", "C:\\dst\\" + name, /*failIfExists=*/true)) << i;
+        EXPECT_TRUE(FileExists("C:\\DST\\" + UpperCase(name))) << i;
+        EXPECT_TRUE(FileExists("c:\\dst\\" + LowerCase(name))) << i;
+        EXPECT_EQ(HostPath("C:\\DST\\" + UpperCase(name)), OnC("dst/" + name)) << i;
+        EXPECT_EQ(FindFiles("C:\\dst\\*.dat", faAnyFile).size(), static_cast<size_t>(i + 1)) << i;
+    }
+    EXPECT_EQ(ReadFileBytes("C:\\DST\\COPY59.DAT"), "payload");
+    // A copy onto an existing name in another case replaces that file and adds no entry.
+    ASSERT_TRUE(CopyFile("C:\\src\\source.dat", "C:\\dst\\COPY0.DAT", /*failIfExists=*/false));
+    EXPECT_EQ(FindFiles("C:\\dst\\*.dat", faAnyFile).size(), 60u);
+    EXPECT_FALSE(CopyFile("C:\\src\\source.dat", "C:\\dst\\copy1.dat", /*failIfExists=*/true));
+    ExpectSameAsFresh("C:\\dst");
+}
+
+TEST_F(PathCacheTest, CopyKeepsContentsModeAndTime) {
+    MakeFile("keep/In.bin", std::string(300000, 'q') + "end");
+    const std::string source = OnC("keep/In.bin");
+    ASSERT_EQ(chmod(source.c_str(), 0640), 0);
+    const timespec times[2] = {{1000000000, 0}, {1234567890, 500}};
+    ASSERT_EQ(utimensat(AT_FDCWD, source.c_str(), times, 0), 0);
+    ASSERT_TRUE(CopyFile("C:\\keep\\in.bin", "C:\\keep\\Out.bin", /*failIfExists=*/true));
+    EXPECT_EQ(ReadFileBytes("C:\\KEEP\\OUT.BIN"), std::string(300000, 'q') + "end");
+    struct stat st {};
+    ASSERT_EQ(stat(OnC("keep/Out.bin").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(st.st_mtim.tv_sec, 1234567890);
+    EXPECT_EQ(st.st_mtim.tv_nsec, 500);
+    // Overwriting goes through a temporary file that leaves nothing behind.
+    MakeFile("keep/Other.bin", "short");
+    ASSERT_TRUE(CopyFile("C:\\keep\\other.bin", "C:\\keep\\OUT.BIN", /*failIfExists=*/false));
+    EXPECT_EQ(ReadFileBytes("C:\\keep\\out.bin"), "short");
+    // A file whose size the system does not know is copied whole all the same.
+    ASSERT_TRUE(CopyFile("Z:\\proc\\version", "C:\\keep\\version.txt", /*failIfExists=*/true));
+    EXPECT_FALSE(ReadFileBytes("C:\\keep\\version.txt").empty());
+    EXPECT_EQ(ReadFileBytes("C:\\keep\\version.txt"), ReadFileBytes("Z:\\proc\\version"));
+    EXPECT_EQ(Shown("C:\\keep").size(), 4u);
+    ExpectSameAsFresh("C:\\keep");
+}
+
+TEST_F(PathCacheTest, WrittenRenamedAndDeletedFilesAreSeenAtOnce) {
+    MakeFile("ops/Keep.txt");
+    ASSERT_FALSE(FileExists("C:\\ops\\new.txt"));
+    WriteFileBytes("C:\\OPS\\New.Txt", "n");
+    EXPECT_EQ(HostPath("C:\\ops\\NEW.TXT"), OnC("ops/New.Txt"));
+    ASSERT_TRUE(RenameFile("C:\\ops\\new.txt", "C:\\ops\\Renamed.txt"));
+    EXPECT_FALSE(FileExists("C:\\ops\\New.Txt"));
+    EXPECT_TRUE(FileExists("C:\\OPS\\RENAMED.TXT"));
+    // A change of case only.
+    ASSERT_TRUE(RenameFile("C:\\ops\\renamed.txt", "C:\\ops\\RENAMED.TXT"));
+    EXPECT_EQ(HostPath("C:\\ops\\renamed.txt"), OnC("ops/RENAMED.TXT"));
+    // Into another folder whose listing is kept.
+    MakeDir("ops2");
+    ASSERT_FALSE(FileExists("C:\\ops2\\x"));
+    ASSERT_TRUE(RenameFile("C:\\ops\\renamed.txt", "C:\\OPS2\\Moved.txt"));
+    EXPECT_FALSE(FileExists("C:\\ops\\renamed.txt"));
+    EXPECT_TRUE(FileExists("C:\\ops2\\moved.TXT"));
+    ASSERT_TRUE(DeleteFile("C:\\ops\\KEEP.TXT"));
+    EXPECT_FALSE(FileExists("C:\\ops\\keep.txt"));
+    EXPECT_TRUE(Shown("C:\\ops").empty());
+    ASSERT_TRUE(ForceDirectories("C:\\ops\\Sub\\Deeper"));
+    EXPECT_TRUE(DirectoryExists("C:\\OPS\\SUB\\DEEPER"));
+    EXPECT_EQ(Shown("C:\\ops").size(), 1u);
+    ASSERT_TRUE(RemoveDir("C:\\ops\\sub\\deeper"));
+    EXPECT_FALSE(DirectoryExists("C:\\ops\\Sub\\Deeper"));
+    ExpectSameAsFresh("C:\\ops");
+    ExpectSameAsFresh("C:\\ops2");
+}
+
+TEST_F(PathCacheTest, ShortNamesStayConsistentAfterOurChanges) {
+    MakeFile("sn/Program Files");
+    ASSERT_EQ(ShortPathName("C:\\sn\\Program Files"), "C:\\sn\\PROGRA~1");
+    // A name sorting before it with the same basis takes ~1 from it.
+    WriteFileBytes("C:\\sn\\Program Data", "d");
+    EXPECT_EQ(ShortPathName("C:\\sn\\Program Data"), "C:\\sn\\PROGRA~1");
+    EXPECT_EQ(ShortPathName("C:\\sn\\Program Files"), "C:\\sn\\PROGRA~2");
+    EXPECT_EQ(HostPath("C:\\sn\\PROGRA~2"), OnC("sn/Program Files"));
+    ASSERT_TRUE(DeleteFile("C:\\sn\\program data"));
+    EXPECT_EQ(ShortPathName("C:\\sn\\Program Files"), "C:\\sn\\PROGRA~1");
+    ExpectSameAsFresh("C:\\sn");
+}
+
+// A plain 8.3 name equal to a generated short name (only the host can make one: through a Windows
+// path that name finds the long file) pushes that file's short name on.
+TEST_F(DirectoryCacheTest, AnAddedPlainNameTakesAGeneratedShortName) {
+    MakeFile("plain/Long File Name.txt", "long");
+    const std::string dir = OnC("plain");
+    detail::DirectoryCache cache;
+    struct stat before {};
+    ASSERT_EQ(stat(dir.c_str(), &before), 0);
+    ASSERT_EQ(cache.Get(dir, before)->Find("LONGFI~1.TXT")->hostName, "Long File Name.txt");
+    MakeFile("plain/LONGFI~1.TXT", "plain");
+    struct stat after {};
+    ASSERT_EQ(stat(dir.c_str(), &after), 0);
+    cache.Changed(dir, before, after, "LONGFI~1.TXT", detail::DirectoryCache::Change::Added);
+    const auto listing = cache.Get(dir, after);
+    EXPECT_EQ(listing->Find("LONGFI~1.TXT")->hostName, "LONGFI~1.TXT");
+    EXPECT_EQ(listing->Find("long file name.txt")->shortName, "LONGFI~2.TXT");
+    EXPECT_EQ(listing->Find("LONGFI~2.TXT")->hostName, "Long File Name.txt");
+    fs::remove(OnC("plain/LONGFI~1.TXT"));
+    struct stat removed {};
+    ASSERT_EQ(stat(dir.c_str(), &removed), 0);
+    cache.Changed(dir, after, removed, "LONGFI~1.TXT", detail::DirectoryCache::Change::Removed);
+    EXPECT_EQ(cache.Get(dir, removed)->Find("long file name.txt")->shortName, "LONGFI~1.TXT");
+}
+
+// Names that differ only in case: the first in host byte order answers, after our additions too.
+TEST_F(PathCacheTest, AddedCaseVariantsKeepTheReadOrder) {
+    MakeFile("cv/b.txt", "lower");
+    ASSERT_TRUE(FileExists("C:\\cv\\B.TXT"));
+    ASSERT_TRUE(CopyFile("C:\\cv\\b.txt", "C:\\cv\\other", /*failIfExists=*/true));
+    MakeFile("cv/B.txt", "upper"); // behind our back, in the same tick as our copy
+    EXPECT_EQ(Shown("C:\\cv").size(), 3u);
+    ExpectSameAsFresh("C:\\cv");
 }
 
 } // namespace
