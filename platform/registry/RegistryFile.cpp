@@ -294,6 +294,27 @@ private:
         ConvertText(out);
     }
 
+    // ReadQuoted for a value name, without copying a name that needs no unescaping or conversion.
+    // Names are short: one loop looking for the quote, a backslash and a high byte at once costs
+    // less than a library call for each.
+    std::string_view ReadQuotedName(std::string_view line, size_t& i) {
+        const size_t start = i + 1;
+        bool plain = true;
+        size_t quote = start;
+        for (; quote < line.size() && line[quote] != '"'; ++quote) {
+            const char c = line[quote];
+            if (c == '\\' || (utf8_ && (static_cast<unsigned char>(c) & 0x80)))
+                plain = false;
+        }
+        if (plain && quote < line.size()) {
+            i = quote + 1;
+            return line.substr(start, quote - start);
+        }
+        nameStorage_.clear();
+        ReadQuoted(line, i, nameStorage_, "value name");
+        return nameStorage_;
+    }
+
     void ConvertText(std::string& text) const {
         if (utf8_ && HasHighByte(text))
             text = Utf8ToCp1251(text);
@@ -302,11 +323,13 @@ private:
     void ValueLine(std::string_view line) {
         if (!current_ && !afterDeletion_)
             Fail("value line before any key line");
-        std::string name;
+        // The name is mostly plain text that can be used where it stands in the line; only an
+        // escaped or converted one is made in nameStorage_. The key copies it once, when stored.
+        std::string_view name;
         size_t i = 1; // after "@"
         if (line[0] == '"') {
             i = 0;
-            ReadQuoted(line, i, name, "value name");
+            name = ReadQuotedName(line, i);
         }
         if (name.size() > kMaxValueNameBytes)
             Fail("value name longer than " + std::to_string(kMaxValueNameBytes) + " bytes");
@@ -393,6 +416,10 @@ private:
             const size_t n = segment.size();
             bool continued = false;
             while (i < n) {
+                if (expectByte)
+                    i = ReadHexRun(segment, i, out, any);
+                if (i >= n)
+                    break;
                 const char c = segment[i];
                 if (IsBlank(c)) {
                     ++i;
@@ -438,6 +465,36 @@ private:
         }
     }
 
+    // The bulk of a hex value: items "xx," one after another, as export files hold them. Decodes
+    // them from segment[i] on straight into `out`, which grows by doubling (appending byte by byte
+    // costs a capacity check each), and returns where the first other character is; ReadHex reads
+    // the rest of the line and reports any fault there. The comma is taken, so a byte is expected
+    // next, as before the run.
+    static size_t ReadHexRun(std::string_view segment, size_t i, std::string& out, bool& any) {
+        const size_t n = segment.size();
+        if (i + 3 > n)
+            return i;
+        const size_t start = out.size();
+        const size_t most = start + (n - i) / 3;
+        if (out.capacity() < most)
+            out.reserve(std::max(most, out.capacity() * 2));
+        out.resize(most);
+        char* p = out.data() + start;
+        const char* s = segment.data();
+        while (i + 3 <= n && s[i + 2] == ',') {
+            const int high = HexDigit(s[i]);
+            const int low = HexDigit(s[i + 1]);
+            if ((high | low) < 0)
+                break;
+            *p++ = static_cast<char>(high << 4 | low);
+            i += 3;
+        }
+        const size_t got = static_cast<size_t>(p - out.data()) - start;
+        out.resize(start + got);
+        any = any || got > 0;
+        return i;
+    }
+
     // Version 5 files give the string types and multi-strings in UTF-16; both versions end
     // strings with a zero that our values do not keep.
     void ConvertTextTypes(RegValue& value) const {
@@ -466,6 +523,7 @@ private:
     RegKeyNode* current_ = nullptr;
     bool afterDeletion_ = false; // value lines after "[-key]" are ignored, as Windows does
     std::string converted_;
+    std::string nameStorage_; // a value name that had to be unescaped or converted
     std::vector<std::string_view> parts_;
     // The keys of the previous key line (see OpenPath).
     std::optional<RootKey> chainRoot_;

@@ -16,8 +16,9 @@ const std::array<unsigned char, 256> kUpper = [] {
     return table;
 }();
 
-// Keys hold a handful of values; room for a few at once saves most regrowing while loading.
-constexpr size_t kFirstValueRoom = 4;
+// Keys hold a handful of values (settings keys commonly five to eight); room for that many at once
+// saves most regrowing while loading.
+constexpr size_t kFirstValueRoom = 8;
 
 } // namespace
 
