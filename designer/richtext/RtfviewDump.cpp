@@ -10,81 +10,17 @@
 #include "platform/core/Exceptions.h"
 #include "platform/files/WinPath.h"
 #include "platform/graphics/GuiApplication.h"
+#include "platform/graphics/PictureWriter.h"
 #include "platform/print/PdfPrinter.h"
 #include "platform/print/Printer.h"
 #include "platform/print/PrinterProvider.h"
 #include "platform/text/Cp1251.h"
 
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <string>
 
 namespace {
-
-uint32_t Crc(const std::string& data, uint32_t crc = 0xFFFFFFFF) {
-    for (unsigned char c : data) {
-        crc ^= c;
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
-    }
-    return crc;
-}
-
-void PutBE(std::string& out, uint32_t v) {
-    for (int i = 3; i >= 0; --i)
-        out += static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-
-void Chunk(std::string& out, const char* type, const std::string& data) {
-    PutBE(out, static_cast<uint32_t>(data.size()));
-    const std::string body = std::string(type, 4) + data;
-    out += body;
-    PutBE(out, Crc(body) ^ 0xFFFFFFFF);
-}
-
-// An RGB PNG with stored (uncompressed) deflate blocks: large, but needs no library.
-bool WritePng(const plat::Bitmap& bitmap, const std::string& path) {
-    std::string raw;
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        raw += '\0';
-        for (int x = 0; x < bitmap.Width(); ++x) {
-            const uint32_t p = bitmap.Row(y)[x];
-            raw += static_cast<char>((p >> 16) & 0xFF);
-            raw += static_cast<char>((p >> 8) & 0xFF);
-            raw += static_cast<char>(p & 0xFF);
-        }
-    }
-    std::string z = "\x78\x01";
-    uint32_t a = 1, b = 0;
-    for (unsigned char c : raw) {
-        a = (a + c) % 65521;
-        b = (b + a) % 65521;
-    }
-    for (size_t pos = 0; pos < raw.size() || pos == 0; pos += 65535) {
-        const size_t n = std::min<size_t>(65535, raw.size() - pos);
-        z += static_cast<char>(pos + n >= raw.size() ? 1 : 0);
-        z += static_cast<char>(n & 0xFF);
-        z += static_cast<char>(n >> 8);
-        z += static_cast<char>(~n & 0xFF);
-        z += static_cast<char>((~n >> 8) & 0xFF);
-        z += raw.substr(pos, n);
-        if (raw.empty())
-            break;
-    }
-    PutBE(z, (b << 16) | a);
-    std::string png = "\x89PNG\r\n\x1a\n";
-    std::string header;
-    PutBE(header, bitmap.Width());
-    PutBE(header, bitmap.Height());
-    header += std::string("\x08\x02\x00\x00\x00", 5);
-    Chunk(png, "IHDR", header);
-    Chunk(png, "IDAT", z);
-    Chunk(png, "IEND", "");
-    std::ofstream file(path, std::ios::binary);
-    file.write(png.data(), static_cast<std::streamsize>(png.size()));
-    return static_cast<bool>(file);
-}
 
 const char* KindName(ElementKind kind) {
     switch (kind) {
@@ -188,7 +124,7 @@ int main(int argc, char** argv) {
             view.Resize(width, std::max(height + 1, 2));
             view.ShowTopic(topic);
             view.Paint();
-            if (!WritePng(view.BackBuffer, output)) {
+            if (!plat::SavePng(view.BackBuffer, output)) {
                 std::cerr << output << ": cannot write\n";
                 return 1;
             }

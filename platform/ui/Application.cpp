@@ -1,0 +1,92 @@
+// QApplication creation and the pump that connects our timers and posted messages to Qt.
+#include "platform/ui/Application.h"
+
+#include "platform/core/Exceptions.h"
+#include "platform/ui/CursorsQt.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Hints.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Timer.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdlib>
+#include <exception>
+
+namespace plat {
+
+namespace {
+
+// Period of the timer pump: finer than any interval the system's timers use (the fastest is the
+// flying message's step), coarse enough to cost nothing when idle.
+constexpr int kPumpPeriodMs = 5;
+
+bool EnvSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+// A handler that throws has already been taken off the queue, so draining again goes on with the
+// messages after it instead of leaving them stranded.
+void DrainGuarded() {
+    while (!RunGuarded([] { DrainPostedMessages(); })) {
+    }
+}
+
+void StartPump() {
+    static bool started = false;
+    if (started)
+        return;
+    started = true;
+    InstallScreenCursorSink();
+    auto* pump = new QTimer(QCoreApplication::instance());
+    QObject::connect(pump, &QTimer::timeout, [] {
+        RunGuarded(RunDueTimers);
+        RunGuarded(UpdateHintWindow);
+    });
+    pump->start(kPumpPeriodMs);
+    SetPostedMessageWaker([] {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [] { DrainGuarded(); }, Qt::QueuedConnection);
+    });
+}
+
+} // namespace
+
+void EnsureUiApplication() {
+    if (QCoreApplication* existing = QCoreApplication::instance()) {
+        if (!qobject_cast<QApplication*>(existing))
+            throw Exception("windows need a QApplication, but another application object is running");
+        StartPump();
+        return;
+    }
+    if (!EnvSet("QT_QPA_PLATFORM") && !EnvSet("DISPLAY") && !EnvSet("WAYLAND_DISPLAY"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // QApplication keeps references to argc and argv for its whole life; it is never deleted, for
+    // the same reason as the one EnsureGuiApplication makes.
+    static int argc = 1;
+    static char name[] = "velmora";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+    StartPump();
+}
+
+bool RunGuarded(const std::function<void()>& handler) {
+    try {
+        handler();
+        return true;
+    } catch (const Exception& error) {
+        ShowError(error.Message());
+    } catch (const std::exception& error) {
+        ShowError(error.what());
+    }
+    return false;
+}
+
+void ProcessMessages() {
+    QCoreApplication::processEvents();
+    RunGuarded(RunDueTimers);
+    DrainGuarded();
+}
+
+} // namespace plat

@@ -1,0 +1,24 @@
+// The application object of the windowing layer: makes sure a QApplication exists, pumps the
+// timers and posted messages from Qt's event loop, and runs every event handler under a guard so
+// that no exception crosses the event loop: the message is shown in an error box instead.
+#pragma once
+
+#include <functional>
+
+namespace plat {
+
+// Makes sure a QApplication (widgets) exists. A QGuiApplication made earlier by
+// EnsureGuiApplication cannot host widgets: that raises plat::Exception. Without a display it
+// runs offscreen, as EnsureGuiApplication does. Also starts the timer pump and the posted message
+// waker.
+void EnsureUiApplication();
+
+// Runs one event handler; an exception it throws is shown through ShowError (replaceable in
+// tests) and swallowed. Returns false when the handler threw.
+bool RunGuarded(const std::function<void()>& handler);
+
+// Processes pending Qt events, due timers and posted messages once (long work calls this, as the
+// system's parts ask, to keep the screen alive).
+void ProcessMessages();
+
+} // namespace plat

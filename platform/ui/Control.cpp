@@ -1,0 +1,355 @@
+// TControl and TForm over their Qt widgets.
+#include "platform/ui/Control.h"
+
+#include "platform/core/Platform.h"
+#include "platform/graphics/RasterCanvas.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/ControlWidget.h"
+#include "platform/ui/CursorsQt.h"
+#include "platform/ui/DragDrop.h"
+#include "platform/ui/Hints.h"
+#include "platform/ui/PopupMenu.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+#include <algorithm>
+#include <cstring>
+
+namespace plat {
+
+namespace {
+
+TShiftState ShiftOf(const QMouseEvent& event) {
+    const auto mods = event.modifiers();
+    const auto buttons = event.buttons();
+    return {mods.testFlag(Qt::ShiftModifier), mods.testFlag(Qt::ControlModifier),
+            mods.testFlag(Qt::AltModifier), buttons.testFlag(Qt::LeftButton),
+            buttons.testFlag(Qt::RightButton)};
+}
+
+TMouseButton ButtonOf(const QMouseEvent& event) {
+    if (event.button() == Qt::RightButton)
+        return TMouseButton::Right;
+    if (event.button() == Qt::MiddleButton)
+        return TMouseButton::Middle;
+    return TMouseButton::Left;
+}
+
+int X(const QMouseEvent& e) {
+    return static_cast<int>(e.position().x());
+}
+int Y(const QMouseEvent& e) {
+    return static_cast<int>(e.position().y());
+}
+
+// The drop target under a screen point and the point in its coordinates; null when the control
+// there takes no drops.
+TDragTarget* TargetAt(const QPoint& global, TPoint& local, TCursor& cursor) {
+    for (QWidget* widget = QApplication::widgetAt(global); widget; widget = widget->parentWidget()) {
+        auto* control = dynamic_cast<ControlWidget*>(widget);
+        if (!control)
+            continue;
+        auto* target = dynamic_cast<TDragTarget*>(&control->Control());
+        if (!target)
+            continue;
+        const QPoint p = widget->mapFromGlobal(global);
+        local = {p.x(), p.y()};
+        cursor = control->Control().Cursor();
+        return target;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QImage ImageOf(const Bitmap& bitmap) {
+    // Bitmap pixels are 0xFFRRGGBB words, exactly QImage's RGB32.
+    return QImage(reinterpret_cast<const uchar*>(bitmap.Bits()), bitmap.Width(), bitmap.Height(),
+                  bitmap.Width() * 4, QImage::Format_RGB32);
+}
+
+Bitmap BitmapOf(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    Bitmap bitmap(rgb.width(), rgb.height());
+    if (bitmap.Empty())
+        return bitmap;
+    for (int y = 0; y < rgb.height(); ++y)
+        std::memcpy(bitmap.Row(y), rgb.constScanLine(y), static_cast<size_t>(rgb.width()) * 4);
+    return bitmap;
+}
+
+ControlWidget::ControlWidget(TControl& control, QWidget* parent) : QWidget(parent), control_(control) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void ControlWidget::paintEvent(QPaintEvent*) {
+    RunGuarded([this] { control_.PaintBuffer(); });
+    if (control_.buffer_.Empty())
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, ImageOf(control_.buffer_));
+}
+
+void ControlWidget::mousePressEvent(QMouseEvent* e) {
+    RunGuarded([&] { control_.MouseDown(ButtonOf(*e), ShiftOf(*e), X(*e), Y(*e)); });
+    if (e->button() == Qt::RightButton && control_.PopupMenu) {
+        const QPoint global = e->globalPosition().toPoint();
+        control_.PopupMenu->Popup({global.x(), global.y()});
+    }
+}
+
+void ControlWidget::mouseMoveEvent(QMouseEvent* e) {
+    DragManager& drag = DragManager::Instance();
+    if (drag.Dragging()) {
+        // The source keeps the mouse while dragging; the target is the control under it.
+        TPoint local;
+        TCursor cursor = crDefault;
+        TDragTarget* target = TargetAt(e->globalPosition().toPoint(), local, cursor);
+        RunGuarded([&] { drag.Move(target, local.X, local.Y, cursor); });
+        return;
+    }
+    RunGuarded([&] { control_.MouseMove(ShiftOf(*e), X(*e), Y(*e)); });
+    // The hint is read after the handler, which may have changed it.
+    const std::string hint = control_.ShowHint() ? control_.Hint() : std::string();
+    const QPoint global = e->globalPosition().toPoint();
+    ApplicationHints().MouseOver(hint.empty() ? nullptr : &control_, hint, {global.x(), global.y()},
+                                 Platform::Current().TickCount());
+    RunGuarded(UpdateHintWindow);
+}
+
+void ControlWidget::mouseReleaseEvent(QMouseEvent* e) {
+    DragManager& drag = DragManager::Instance();
+    if (drag.Dragging() && e->button() == Qt::LeftButton) {
+        TPoint local;
+        TCursor cursor = crDefault;
+        TDragTarget* target = TargetAt(e->globalPosition().toPoint(), local, cursor);
+        RunGuarded([&] { drag.Drop(target, local.X, local.Y); });
+        return;
+    }
+    const bool inside = rect().contains(e->position().toPoint());
+    RunGuarded([&] {
+        control_.MouseUp(ButtonOf(*e), ShiftOf(*e), X(*e), Y(*e));
+        if (inside && e->button() == Qt::LeftButton && control_.OnClick)
+            control_.OnClick(control_);
+    });
+}
+
+void ControlWidget::enterEvent(QEnterEvent*) {
+    RunGuarded([this] { control_.MouseEnter(); });
+}
+
+void ControlWidget::leaveEvent(QEvent*) {
+    RunGuarded([this] { control_.MouseLeave(); });
+    ApplicationHints().MouseLeft(Platform::Current().TickCount());
+    RunGuarded(UpdateHintWindow);
+}
+
+void ControlWidget::resizeEvent(QResizeEvent*) {
+    RunGuarded([this] { control_.Resized(); });
+}
+
+void ControlWidget::closeEvent(QCloseEvent* event) {
+    if (auto* form = dynamic_cast<TForm*>(&control_); form && form->ModalResult() == 0)
+        form->SetModalResult(2); // closing a modal window answers Cancel
+    event->accept();
+}
+
+TControl::TControl(TControl* parent) : parent_(parent) {
+    EnsureUiApplication();
+    widget_ = new ControlWidget(*this, parent ? parent->widget_ : nullptr);
+    if (parent)
+        widget_->show(); // children follow their parent's visibility
+}
+
+TControl::~TControl() {
+    owned_.clear();
+    delete widget_;
+}
+
+void TControl::Free(TControl& child) {
+    std::erase_if(owned_, [&](const std::unique_ptr<TControl>& c) { return c.get() == &child; });
+}
+
+TRect TControl::BoundsRect() const {
+    const QRect r = widget_->geometry();
+    return Bounds(r.x(), r.y(), r.width(), r.height());
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    widget_->setGeometry(left, top, std::max(0, width), std::max(0, height));
+}
+
+void TControl::SetVisible(bool visible) {
+    visible_ = visible;
+    widget_->setVisible(visible);
+}
+
+void TControl::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    widget_->setEnabled(enabled);
+}
+
+void TControl::SetCursor(TCursor cursor) {
+    cursor_ = cursor;
+    ApplyCursor(*widget_, cursor);
+}
+
+void TControl::SetFont(const TFont& font) {
+    font_ = font;
+    hasFont_ = true;
+    Invalidate();
+}
+
+void SetFontFace(TControl& window, const std::string& face) {
+    if (window.HasFont()) {
+        TFont font = window.Font();
+        font.Name = face;
+        window.SetFont(font);
+    }
+    for (const auto& child : window.Controls())
+        SetFontFace(*child, face);
+}
+
+void TControl::BringToFront() {
+    widget_->raise();
+}
+
+void TControl::SendToBack() {
+    widget_->lower();
+}
+
+void TControl::Invalidate() {
+    widget_->update();
+}
+
+void TControl::Repaint() {
+    widget_->repaint();
+}
+
+void TControl::PaintBuffer() {
+    const int width = widget_->width();
+    const int height = widget_->height();
+    if (width <= 0 || height <= 0) {
+        buffer_.Clear();
+        return;
+    }
+    if (buffer_.Width() != width || buffer_.Height() != height)
+        buffer_ = Bitmap(width, height);
+    if (transparent_ && parent_) {
+        // The parent painted before its children; its buffer holds what lies under us.
+        parent_->PaintBufferIfStale();
+        const Bitmap& under = parent_->buffer_;
+        const int left = widget_->x();
+        const int top = widget_->y();
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                buffer_.Row(y)[x] = PixelOf(under.GetPixel(left + x, top + y));
+    }
+    RasterCanvas canvas(buffer_);
+    Paint(canvas);
+}
+
+void TControl::PaintBufferIfStale() {
+    if (buffer_.Width() != widget_->width() || buffer_.Height() != widget_->height())
+        PaintBuffer();
+}
+
+Bitmap TControl::Snapshot() {
+    return BitmapOf(widget_->grab().toImage());
+}
+
+TPoint TControl::ClientToScreen(TPoint point) const {
+    const QPoint p = widget_->mapToGlobal(QPoint(point.X, point.Y));
+    return {p.x(), p.y()};
+}
+
+void TControl::Paint(Canvas&) {}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (OnMouseDown)
+        OnMouseDown(*this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+    if (OnMouseMove)
+        OnMouseMove(*this, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (OnMouseUp)
+        OnMouseUp(*this, button, shift, x, y);
+}
+
+TForm::TForm() : TControl(nullptr) {
+    Widget().setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    Widget().hide();
+    SetVisible(false);
+}
+
+TForm::~TForm() = default;
+
+void TForm::SetCaption(const std::string& caption) {
+    Widget().setWindowTitle(QString::fromStdString(caption));
+}
+
+void TForm::SetClientSize(int width, int height) {
+    Widget().setFixedSize(std::max(0, width), std::max(0, height));
+}
+
+int TForm::ShowModal() {
+    modalResult_ = 0;
+    Widget().setWindowModality(Qt::ApplicationModal);
+    Show();
+    // The pump's timer wakes the loop every few milliseconds, so the result is seen promptly.
+    QEventLoop loop;
+    while (modalResult_ == 0 && Widget().isVisible())
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
+    if (modalResult_ == 0)
+        modalResult_ = 2;
+    Hide();
+    Widget().setWindowModality(Qt::NonModal);
+    return modalResult_;
+}
+
+void TForm::SetModalResult(int result) {
+    modalResult_ = result;
+}
+
+void TForm::Close() {
+    Widget().close();
+    SetVisible(false);
+}
+
+void TForm::StartWindowMove() {
+    if (QWindow* window = Widget().windowHandle(); window && window->startSystemMove())
+        return;
+    moving_ = true;
+}
+
+void TForm::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    TControl::MouseDown(button, shift, x, y);
+    if (!DragMovesWindow || button != TMouseButton::Left)
+        return;
+    moveAnchor_ = {x, y};
+    StartWindowMove();
+}
+
+void TForm::MouseMove(TShiftState shift, int x, int y) {
+    TControl::MouseMove(shift, x, y);
+    if (!moving_)
+        return;
+    Widget().move(Widget().pos() + QPoint(x - moveAnchor_.X, y - moveAnchor_.Y));
+}
+
+void TForm::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    TControl::MouseUp(button, shift, x, y);
+    moving_ = false;
+}
+
+} // namespace plat

@@ -1,0 +1,173 @@
+// Controls and windows of the windowing layer. A TControl is a Qt widget underneath (hidden from
+// this header); it owns the controls made on it and frees them with itself. It paints through our
+// Canvas into a back buffer that goes on screen in one copy; a transparent control starts from the
+// pixels its parent painted under it. Mouse handlers run under the error guard. A TForm is a
+// top-level window without a system frame, of fixed size, moved by dragging its surface.
+#pragma once
+
+#include "platform/core/ScreenCursor.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Geometry.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace plat {
+
+enum class TMouseButton { Left, Right, Middle };
+// Modifier and button state of a mouse event.
+struct TShiftState {
+    bool Shift = false;
+    bool Ctrl = false;
+    bool Alt = false;
+    bool Left = false;
+    bool Right = false;
+};
+
+class ControlWidget;
+class TPopupMenu;
+
+class TControl {
+public:
+    // A control on `parent` (null for a top-level window). Make controls with Make<T>() so that
+    // their parent owns them.
+    explicit TControl(TControl* parent);
+    virtual ~TControl();
+    TControl(const TControl&) = delete;
+    TControl& operator=(const TControl&) = delete;
+
+    template <class T, class... Args> T& Make(Args&&... args) {
+        auto child = std::make_unique<T>(this, std::forward<Args>(args)...);
+        T& ref = *child;
+        owned_.push_back(std::move(child));
+        return ref;
+    }
+    // Frees an owned control now (it disappears from the screen).
+    void Free(TControl& child);
+    TControl* Parent() const { return parent_; }
+    const std::vector<std::unique_ptr<TControl>>& Controls() const { return owned_; }
+
+    TRect BoundsRect() const;
+    void SetBounds(int left, int top, int width, int height);
+    int Left() const { return BoundsRect().Left; }
+    int Top() const { return BoundsRect().Top; }
+    int Width() const { return BoundsRect().Width(); }
+    int Height() const { return BoundsRect().Height(); }
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+
+    const std::string& Hint() const { return hint_; }
+    void SetHint(std::string hint) { hint_ = std::move(hint); }
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool show) { showHint_ = show; }
+
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor cursor);
+
+    // When set, the back buffer starts with the parent's pixels under this control.
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool transparent) { transparent_ = transparent; }
+
+    // The control's font; controls without text have none.
+    bool HasFont() const { return hasFont_; }
+    const TFont& Font() const { return font_; }
+    void SetFont(const TFont& font);
+
+    // Pop-up menu shown on a right click (not owned; must outlive the control).
+    TPopupMenu* PopupMenu = nullptr;
+
+    void BringToFront();
+    void SendToBack();
+    // Asks for a repaint after the current event; Repaint() paints now.
+    void Invalidate();
+    void Repaint();
+
+    // What the control shows right now (its own paint over its parent's where transparent), with
+    // its children; for tests and screenshots.
+    Bitmap Snapshot();
+    // The control's own back buffer after its last paint.
+    const Bitmap& BackBuffer() const { return buffer_; }
+
+    // Screen position of a point of this control.
+    TPoint ClientToScreen(TPoint point) const;
+
+    // Handlers a control overrides; the On* callbacks run after them.
+    virtual void Paint(Canvas& canvas);
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseEnter() {}
+    virtual void MouseLeave() {}
+    virtual void Resized() {}
+
+    std::function<void(TControl&, TMouseButton, TShiftState, int, int)> OnMouseDown;
+    std::function<void(TControl&, TShiftState, int, int)> OnMouseMove;
+    std::function<void(TControl&, TMouseButton, TShiftState, int, int)> OnMouseUp;
+    std::function<void(TControl&)> OnClick;
+
+    ControlWidget& Widget() const { return *widget_; }
+
+private:
+    friend class ControlWidget;
+    class TPopupMenu;
+    void PaintBuffer();
+    void PaintBufferIfStale();
+
+    TControl* parent_;
+    std::vector<std::unique_ptr<TControl>> owned_;
+    ControlWidget* widget_; // deleted by our destructor, after the owned controls
+    Bitmap buffer_;
+    std::string hint_;
+    TCursor cursor_ = crDefault;
+    bool visible_ = true;
+    bool enabled_ = true;
+    bool showHint_ = false;
+    bool transparent_ = false;
+    bool hasFont_ = false;
+    TFont font_;
+};
+
+// A top-level window: no system frame, fixed size, moved by dragging its surface.
+class TForm : public TControl {
+public:
+    TForm();
+    ~TForm() override;
+
+    void SetCaption(const std::string& caption);
+    // Sets the fixed client size.
+    void SetClientSize(int width, int height);
+
+    // Shows the window and runs the event loop until ModalResult becomes non-zero; returns it.
+    int ShowModal();
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int result);
+    void Close();
+
+    // Starts moving the window with the mouse (the platform's own move where it has one).
+    void StartWindowMove();
+    // Whether a press on the surface (not on a child) moves the window; on by default.
+    bool DragMovesWindow = true;
+
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+
+private:
+    int modalResult_ = 0;
+    bool moving_ = false;
+    TPoint moveAnchor_;
+};
+
+// Sets the face of `window`'s font and of every control under it that has a font.
+void SetFontFace(TControl& window, const std::string& face);
+
+} // namespace plat
