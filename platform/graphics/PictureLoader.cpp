@@ -1,11 +1,12 @@
-// The picture loader: tells the format from the first bytes, hands the bytes to the BMP or JPEG
-// reader, and for files reads the host file within a size limit and puts its path in front of
+// The picture loader: tells the format from the first bytes, hands the bytes to the BMP, JPEG or
+// PNG reader, and for files reads the host file within a size limit and puts its path in front of
 // any error.
 #include "platform/graphics/PictureLoader.h"
 
 #include "platform/graphics/BmpReader.h"
 #include "platform/graphics/JpegReader.h"
 #include "platform/graphics/PictureBytes.h"
+#include "platform/graphics/PngReader.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -55,8 +56,10 @@ PictureResult LoadPictureBytes(std::string_view bytes, Bitmap& out) {
         return ReadBmp(bytes, out);
     if (LooksLikeJpeg(bytes))
         return ReadJpeg(bytes, out);
+    if (LooksLikePng(bytes))
+        return ReadPng(bytes, out);
     return PictureFailure(PictureError::UnknownFormat,
-                          AtOffset(0, "neither a BMP (\"BM\") nor a JPEG (FF D8 FF) "
+                          AtOffset(0, "neither a BMP (\"BM\"), a JPEG (FF D8 FF) nor a PNG (89 \"PNG\") "
                                       "signature"));
 }
 

@@ -1,6 +1,7 @@
 // The one way pictures come into the program: BMP files of every depth and compression the format
-// knows on Windows and OS/2, and JPEG files, decoded into a Bitmap. The format is told from the
-// bytes ("BM" or the JPEG start-of-image marker), never from the file name.
+// knows on Windows and OS/2, JPEG files and PNG files, decoded into a Bitmap. The format is told
+// from the bytes ("BM", the JPEG start-of-image marker or the PNG signature), never from the file
+// name.
 //
 // Failures leave the bitmap empty and say what was wrong and where (file, byte offset). Two
 // failures keep a partial picture, because showing what could be read is more useful than nothing
@@ -16,7 +17,8 @@
 // Pixels always load opaque (alpha masks are checked, then ignored). Indexed pictures keep their
 // palette (the entries a pixel can reach) and an index beyond it shows black; pixels that
 // run-length data skips with its escapes show black too. SourceBitsPerPixel is the file's depth
-// (1, 2, 4, 8, 16, 24 or 32; 24 for JPEG).
+// (1, 2, 4, 8, 16, 24 or 32; 24 for JPEG; for PNG its bits per pixel, at most 32). PNG pixels
+// with alpha are laid over white, and an indexed PNG loads without its palette.
 #pragma once
 
 #include "platform/graphics/Bitmap.h"
@@ -29,7 +31,7 @@ namespace plat {
 enum class PictureError {
     None,
     FileUnreadable, // the host file could not be opened or read, or is over the size limit
-    UnknownFormat,  // neither a BMP nor a JPEG
+    UnknownFormat,  // neither a BMP, a JPEG nor a PNG
     BadHeader,      // a header field out of range or contradicting another
     Unsupported,    // a valid variant the loader does not decode (Huffman, embedded PNG, 64-bit)
     TooLarge,       // more pixels than a Bitmap may hold, or than the file's data can describe
@@ -38,6 +40,7 @@ enum class PictureError {
     Truncated,      // the data ends early (partial picture kept)
     BadPixelData,   // run-length data leaves the picture (partial picture kept)
     BadJpeg,        // the JPEG decoder refused the data
+    BadPng,         // a PNG chunk, header or checksum is wrong, or the PNG decoder refused the data
 };
 
 struct PictureResult {

@@ -1,6 +1,8 @@
 // The cursor table on Qt cursors, and the screen cursor sink.
 #include "platform/ui/Cursors.h"
 
+#include "platform/ui/Application.h"
+
 #include "platform/ui/ControlWidget.h"
 #include "platform/ui/CursorsQt.h"
 #include "platform/ui/DragDrop.h"
@@ -62,6 +64,7 @@ void RegisterCursor(TCursor number, const Bitmap& picture, TPoint hotSpot) {
         Table().erase(number);
         return;
     }
+    EnsureUiApplication(); // cursors are pixmaps, which only exist with the application object
     QImage image = ImageOf(picture).convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         auto* row = reinterpret_cast<uint32_t*>(image.scanLine(y));
