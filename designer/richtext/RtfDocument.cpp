@@ -1,6 +1,7 @@
 // The document tables, the control words' effect on the state, the topic index builder and
 // opening a document with its cache.
 #include "designer/richtext/RtfDocument.h"
+#include "designer/richtext/RtfText.h"
 
 #include "designer/shell/Busy.h"
 #include "platform/core/Exceptions.h"
@@ -11,26 +12,10 @@
 
 namespace {
 
-std::string Trim(std::string_view text) {
-    size_t b = 0;
-    size_t e = text.size();
-    while (b < e && text[b] == ' ')
-        ++b;
-    while (e > b && text[e - 1] == ' ')
-        --e;
-    return std::string(text.substr(b, e - b));
-}
-
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
+using rtftext::StartsWith;
+using rtftext::Trim;
 
 // Busy cursor for the duration of a scope.
-struct BusyScope {
-    BusyScope() { BusyOn(); }
-    ~BusyScope() { BusyOff(); }
-};
-
 enum class Region { None, Colors, Fonts, Styles, Footnote };
 
 } // namespace
@@ -522,7 +507,7 @@ void TRtfDocument::LoadInput(std::unique_ptr<TRtfInput> input, const std::string
 bool TRtfDocument::LoadFile(const std::string& rtfName, const std::string& rtcName) {
     if (!plat::FileExists(rtfName))
         return false;
-    BusyScope busy;
+    TBusyScope busy;
     auto input = OpenRtfFile(plat::HostPath(rtfName));
     if (!input)
         throw plat::EFileError("Cannot open file \"" + rtfName + "\"");

@@ -1,6 +1,7 @@
 // The topic loader: scans one topic from its recorded offset and state and makes its elements
 // (paragraph starts, words, jumps, spaces, tabs, pictures from picture data or bitmap files).
 #include "designer/richtext/MetafilePlayer.h"
+#include "designer/richtext/RtfText.h"
 #include "designer/richtext/RtfDocument.h"
 #include "designer/shell/Busy.h"
 #include "platform/core/Numeric.h"
@@ -10,24 +11,8 @@
 
 namespace {
 
-struct BusyScope {
-    BusyScope() { BusyOn(); }
-    ~BusyScope() { BusyOff(); }
-};
-
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
-std::string Trim(std::string_view text) {
-    size_t b = 0;
-    size_t e = text.size();
-    while (b < e && text[b] == ' ')
-        ++b;
-    while (e > b && text[e - 1] == ' ')
-        --e;
-    return std::string(text.substr(b, e - b));
-}
+using rtftext::StartsWith;
+using rtftext::Trim;
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9')
@@ -352,7 +337,7 @@ bool TRtfDocument::LoadTopic(const std::string& topic, const TTopicLoadOptions& 
     if (!options.ClearIfNone && (!found || !loadFlag))
         return false;
 
-    BusyScope busy;
+    TBusyScope busy;
     if (found && loadFlag && input_) {
         TopicLoader loader(*this, options, state);
         loader.Run(Topics[*found].StartPosition);

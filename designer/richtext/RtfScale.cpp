@@ -10,11 +10,6 @@
 
 namespace {
 
-struct BusyScope {
-    BusyScope() { BusyOn(); }
-    ~BusyScope() { BusyOff(); }
-};
-
 void LoadWithFallback(TrtfView& view, const std::string& baseName) {
     const std::string base = DataFile(baseName);
     try {
@@ -54,7 +49,7 @@ std::string ScaleSizeWord(const std::string& word, const TDollFactors& factors) 
 void LoadDescriptionFile(TrtfView& view, const std::string& baseName, const std::string& fontName,
                          int marginMm, const TDollFactors& factors) {
     {
-        BusyScope busy;
+        TBusyScope busy;
         LoadWithFallback(view, baseName);
         view.ReplaceFontName("", fontName);
         view.ShowContents();

@@ -5,3 +5,12 @@
 void BusyOn();
 void BusyOff();
 int BusyDepth();
+
+// The busy cursor for the lifetime of a scope, also when the work in it throws.
+class TBusyScope {
+public:
+    TBusyScope() { BusyOn(); }
+    ~TBusyScope() { BusyOff(); }
+    TBusyScope(const TBusyScope&) = delete;
+    TBusyScope& operator=(const TBusyScope&) = delete;
+};

@@ -3,6 +3,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/registry/Registry.h"
 #include "platform/registry/RegistryStore.h"
+#include "tests/platform/registry/RegistryTestUtil.h"
 #include "tests/support/Scratch.h"
 
 #include <filesystem>
@@ -14,16 +15,8 @@ namespace {
 
 constexpr const char* kProductKey = "Software\\Vertalis\\Velmora";
 
-class RegIniFileTest : public ::testing::Test {
+class RegIniFileTest : public CleanRegistryTest {
 protected:
-    void SetUp() override { Clean(); }
-    void TearDown() override { Clean(); }
-    static void Clean() {
-        RegistryReset();
-        std::error_code ignored;
-        std::filesystem::remove(RegistryStore::HostFileOf(RootKey::CurrentUser), ignored);
-    }
-
     static std::optional<RegValue> Stored(const std::string& key, const std::string& name) {
         TRegistry reg;
         if (!reg.OpenKeyReadOnly(key))

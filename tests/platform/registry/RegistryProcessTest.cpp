@@ -2,6 +2,7 @@
 // waits for the lock another process holds, and a saver killed at any moment leaves a file that
 // reads back whole, holding either the old or the new state.
 #include "platform/registry/Registry.h"
+#include "tests/platform/registry/RegistryTestUtil.h"
 #include "platform/registry/RegistryDiskFile.h"
 #include "platform/registry/RegistryFile.h"
 #include "platform/registry/RegistryStore.h"
@@ -21,9 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string UserFile() {
-    return RegistryStore::HostFileOf(RootKey::CurrentUser);
-}
 
 RegistryTree ReadUserFile() {
     return ReadRegistryText(testing_support::ReadHostFile(UserFile()), UserFile(), {RootKey::CurrentUser});
@@ -53,21 +51,7 @@ template <class Body> int RunChild(Body body) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-class RegistryProcessTest : public ::testing::Test {
-protected:
-    void SetUp() override { Clean(); }
-    void TearDown() override { Clean(); }
-    static void Clean() {
-        RegistryReset();
-        const fs::path folder = fs::path(UserFile()).parent_path();
-        std::error_code ignored;
-        if (!fs::is_directory(folder, ignored))
-            return;
-        for (const auto& entry : fs::directory_iterator(folder))
-            if (entry.path().filename().string().find(".reg") != std::string::npos)
-                fs::remove(entry.path(), ignored);
-    }
-};
+class RegistryProcessTest : public CleanRegistryTest {};
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // and persistence in the prefix: when files are written, what they hold, and what happens to a
 // damaged or unreadable file.
 #include "platform/registry/Registry.h"
+#include "tests/platform/registry/RegistryTestUtil.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/registry/RegistryFile.h"
@@ -20,12 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string UserFile() {
-    return RegistryStore::HostFileOf(RootKey::CurrentUser);
-}
-std::string SystemFile() {
-    return RegistryStore::HostFileOf(RootKey::LocalMachine);
-}
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -40,22 +35,7 @@ std::string MessageOf(const std::function<void()>& action) {
     return "(no error)";
 }
 
-class RegistryTest : public ::testing::Test {
-protected:
-    void SetUp() override { Clean(); }
-    void TearDown() override { Clean(); }
-
-    static void Clean() {
-        RegistryReset();
-        const fs::path folder = fs::path(UserFile()).parent_path();
-        std::error_code ignored;
-        if (!fs::is_directory(folder, ignored))
-            return;
-        for (const auto& entry : fs::directory_iterator(folder))
-            if (entry.path().filename().string().find(".reg") != std::string::npos)
-                fs::remove_all(entry.path(), ignored);
-    }
-};
+class RegistryTest : public CleanRegistryTest {};
 
 } // namespace
 
