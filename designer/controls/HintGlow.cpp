@@ -70,6 +70,47 @@ TRect HintTextRect(int width, int height) {
     return plat::Rect(cx / 2 + 1, cy / 2, width - cx / 2, height - cy / 2);
 }
 
+namespace {
+
+void WrapParagraph(plat::Canvas& canvas, const std::string& paragraph, int width,
+                   std::vector<std::string>& lines) {
+    std::string line;
+    size_t start = 0;
+    while (start <= paragraph.size()) {
+        size_t end = paragraph.find(' ', start);
+        if (end == std::string::npos)
+            end = paragraph.size();
+        const std::string word = paragraph.substr(start, end - start);
+        const std::string joined = line.empty() ? word : line + ' ' + word;
+        if (!line.empty() && canvas.TextWidth(joined) > width) {
+            lines.push_back(line);
+            line = word;
+        } else {
+            line = joined;
+        }
+        start = end + 1;
+    }
+    lines.push_back(line);
+}
+
+} // namespace
+
+std::vector<std::string> WrapHintText(plat::Canvas& canvas, const std::string& text, int width) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string paragraph = text.substr(start, end - start);
+        if (!paragraph.empty() && paragraph.back() == '\r')
+            paragraph.pop_back();
+        WrapParagraph(canvas, paragraph, width, lines);
+        start = end + 1;
+    }
+    return lines;
+}
+
 int HintFontSize(int pixelsPerInch) {
     return pixelsPerInch == 96 ? 24 : 20;
 }

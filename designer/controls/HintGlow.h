@@ -1,10 +1,15 @@
 // The skinned hint window's geometry and glow, without a window: where the hint goes on screen,
-// the blue elliptic glow over the captured backdrop, and the rectangle its text is written in.
+// the blue elliptic glow over the captured backdrop, the rectangle its text is written in, and the
+// word wrapping of that text.
 #pragma once
 
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/graphics/Color.h"
 #include "platform/graphics/Geometry.h"
+
+#include <string>
+#include <vector>
 
 // Target colour of the glow (red 72, green 83, blue 186) and the hint text colour.
 constexpr plat::TColor kHintGlowColor = plat::RGB(72, 83, 186);
@@ -19,6 +24,10 @@ void PaintHintGlow(plat::Bitmap& backdrop);
 
 // The rectangle the text is written in, inside a hint of the given size.
 plat::TRect HintTextRect(int width, int height);
+
+// `text` broken into lines no wider than `width` in the canvas's font: at line breaks (CR LF or
+// LF) and between words; a word wider than `width` keeps a line of its own.
+std::vector<std::string> WrapHintText(plat::Canvas& canvas, const std::string& text, int width);
 
 // Point size of the hint font: 24 at 96 pixels per inch, 20 otherwise.
 int HintFontSize(int pixelsPerInch);

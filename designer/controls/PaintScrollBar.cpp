@@ -94,8 +94,8 @@ TScrollPart TScrollBarTrack::HitTest(int x, int y) const {
     return y < thumb.Top ? TScrollPart::PageUp : TScrollPart::PageDown;
 }
 
-bool TScrollBarTrack::Press(int x, int y) {
-    switch (HitTest(x, y)) {
+bool TScrollBarTrack::Step(TScrollPart part) {
+    switch (part) {
     case TScrollPart::LineUp:
         return SetPosition(position_ - smallChange_);
     case TScrollPart::LineDown:
@@ -105,13 +105,35 @@ bool TScrollBarTrack::Press(int x, int y) {
     case TScrollPart::PageDown:
         return SetPosition(position_ + largeChange_);
     case TScrollPart::Thumb:
-        dragging_ = true;
-        grabOffset_ = y - Thumb().Top;
-        return false;
     case TScrollPart::None:
         return false;
     }
     return false;
+}
+
+bool TScrollBarTrack::Press(int x, int y) {
+    const TScrollPart part = HitTest(x, y);
+    pointer_ = {x, y};
+    held_ = TScrollPart::None;
+    if (part == TScrollPart::Thumb) {
+        dragging_ = true;
+        grabOffset_ = y - Thumb().Top;
+        return false;
+    }
+    if (part != TScrollPart::None)
+        held_ = part;
+    return Step(part);
+}
+
+void TScrollBarTrack::Release() {
+    dragging_ = false;
+    held_ = TScrollPart::None;
+}
+
+bool TScrollBarTrack::Repeat() {
+    if (held_ == TScrollPart::None || HitTest(pointer_.X, pointer_.Y) != held_)
+        return false;
+    return Step(held_);
 }
 
 bool TScrollBarTrack::Drag(int y) {
@@ -120,7 +142,21 @@ bool TScrollBarTrack::Drag(int y) {
     return SetPosition(PositionAtThumbTop(y - grabOffset_));
 }
 
-TPaintScrollBar::TPaintScrollBar(plat::TControl* parent) : TControl(parent) {}
+TPaintScrollBar::TPaintScrollBar(plat::TControl* parent) : TControl(parent) {
+    repeat_.SetEnabled(false);
+    repeat_.OnTimer = [this] { RepeatTick(); };
+}
+
+void TPaintScrollBar::RepeatTick() {
+    // A bar hidden or disabled while held never sees the release; its repeat ends here instead.
+    if (track_.Held() == TScrollPart::None || !Visible() || !Enabled()) {
+        track_.Release();
+        repeat_.SetEnabled(false);
+        return;
+    }
+    repeat_.SetInterval(kScrollRepeatInterval);
+    Changed(track_.Repeat());
+}
 
 void TPaintScrollBar::Changed(bool changed) {
     if (!changed)
@@ -208,15 +244,22 @@ void TPaintScrollBar::MouseDown(plat::TMouseButton button, plat::TShiftState shi
         return;
     track_.SetSize(Width(), Height());
     Changed(track_.Press(x, y));
+    if (track_.Held() == TScrollPart::None)
+        return;
+    repeat_.SetInterval(kScrollRepeatDelay);
+    repeat_.SetEnabled(true);
 }
 
 void TPaintScrollBar::MouseMove(plat::TShiftState shift, int x, int y) {
     TControl::MouseMove(shift, x, y);
+    track_.MovePointer(x, y);
     Changed(track_.Drag(y));
 }
 
 void TPaintScrollBar::MouseUp(plat::TMouseButton button, plat::TShiftState shift, int x, int y) {
     TControl::MouseUp(button, shift, x, y);
-    if (button == plat::TMouseButton::Left)
-        track_.Release();
+    if (button != plat::TMouseButton::Left)
+        return;
+    track_.Release();
+    repeat_.SetEnabled(false);
 }

@@ -2,11 +2,13 @@
 // painting (OnPaint); otherwise it looks and behaves as an ordinary scroll bar. The behaviour
 // (range, position, line and page steps, the thumb's geometry and dragging) lives in the plain
 // class TScrollBarTrack so that it is tested without a window; the widget forwards mouse events
-// to it and paints what it computes. It is also the external scroll bar of the rich-text view.
+// to it, paints what it computes, and repeats the step of a held arrow or page area on a timer,
+// as scroll bars do. It is also the external scroll bar of the rich-text view.
 #pragma once
 
 #include "platform/graphics/Geometry.h"
 #include "platform/ui/Control.h"
+#include "platform/ui/Timer.h"
 
 #include <functional>
 #include <utility>
@@ -47,8 +49,18 @@ public:
     // Position changed.
     bool Press(int x, int y);
     bool Drag(int y);
-    void Release() { dragging_ = false; }
+    void Release();
     bool Dragging() const { return dragging_; }
+
+    // The arrow or page area held down since the press (None when the press took the thumb or
+    // nothing, and after the release).
+    TScrollPart Held() const { return held_; }
+    // Where the pointer is while the button is down.
+    void MovePointer(int x, int y) { pointer_ = {x, y}; }
+    // Steps again for the held part, but only while the pointer is over that part: moving off an
+    // arrow pauses its repeat, and a page step stops once the thumb has reached the pointer.
+    // Returns whether Position changed.
+    bool Repeat();
 
 private:
     int ThumbLength() const;
@@ -61,9 +73,18 @@ private:
     int largeChange_ = 1;
     int width_ = 0;
     int height_ = 0;
+    bool Step(TScrollPart part);
+
     bool dragging_ = false;
     int grabOffset_ = 0;
+    TScrollPart held_ = TScrollPart::None;
+    plat::TPoint pointer_;
 };
+
+// Auto-repeat of a held arrow or page area: the first repeat after a pause long enough for a
+// single click, then a steady rate; the usual desktop values.
+constexpr unsigned kScrollRepeatDelay = 400;
+constexpr unsigned kScrollRepeatInterval = 50;
 
 // The help window adapts it to the rich-text view's scroll-bar interface, so this library never
 // depends on the rich-text one (the help window lives there and uses these controls).
@@ -97,6 +118,8 @@ public:
 private:
     void Changed(bool changed);
     void PaintOwn(plat::Canvas& canvas);
+    void RepeatTick();
 
     TScrollBarTrack track_;
+    plat::TTimer repeat_;
 };

@@ -3,21 +3,26 @@
 
 #include "designer/shell/Busy.h"
 #include "designer/shell/Settings.h"
-#include "platform/core/Exceptions.h"
 
 #include <charconv>
 #include <cstdio>
+#include <exception>
 
 namespace {
 
+// The garment's own description, or "resource\describe" when it cannot be loaded: when loading
+// raises an error, and also when the file is missing, which would otherwise leave the previous
+// garment's description on show under this one.
 void LoadWithFallback(TrtfView& view, const std::string& baseName) {
     const std::string base = DataFile(baseName);
     try {
-        view.LoadFile(base + ".rtf", base + ".rtc");
-    } catch (const plat::Exception&) {
-        const std::string fallback = DataFile("resource\\describe");
-        view.LoadFile(fallback + ".rtf", fallback + ".rtc");
+        if (view.LoadFile(base + ".rtf", base + ".rtc"))
+            return;
+    } catch (const std::exception&) {
+        // Falls back below, as for a missing file.
     }
+    const std::string fallback = DataFile("resource\\describe");
+    view.LoadFile(fallback + ".rtf", fallback + ".rtc");
 }
 
 } // namespace

@@ -22,7 +22,8 @@ struct TDollFactors {
 std::string ScaleSizeWord(const std::string& word, const TDollFactors& factors);
 
 // Loads the description `baseName` (resolved through DataFile, + ".rtf"/".rtc"; the fallback
-// "resource\describe" when loading raises an error), puts every font in `fontName`, shows its
-// contents, rewrites its size words and sets the left and right print margins to `marginMm`.
+// "resource\describe" when it is missing or loading raises an error), puts every font in
+// `fontName`, shows its contents, rewrites its size words and sets the left and right print
+// margins to `marginMm`. With the fallback missing too, the previous document stays.
 void LoadDescriptionFile(TrtfView& view, const std::string& baseName, const std::string& fontName,
                          int marginMm, const TDollFactors& factors);

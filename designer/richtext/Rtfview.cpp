@@ -17,13 +17,14 @@ void TrtfView::Invalidate() {
         OnInvalidate();
 }
 
-void TrtfView::LoadFile(const std::string& rtfName, const std::string& rtcName) {
+bool TrtfView::LoadFile(const std::string& rtfName, const std::string& rtcName) {
     Document.ControlFont = Font;
     if (!Document.LoadFile(rtfName, rtcName))
-        return;
+        return false;
     Lines.clear();
     FixedLineCount = ScrollLineCount = 0;
     History.clear();
+    return true;
 }
 
 bool TrtfView::LoadTopic(const std::string& topic) {

@@ -91,7 +91,8 @@ public:
     int Line() const { return line_; }
     plat::Canvas& ViewCanvas() { return *canvas_; }
 
-    void LoadFile(const std::string& rtfName, const std::string& rtcName);
+    // False (and nothing changes) when the ".rtf" does not exist.
+    bool LoadFile(const std::string& rtfName, const std::string& rtcName);
     bool LoadTopic(const std::string& topic);
 
     void MeasureAll(plat::Canvas& canvas);

@@ -4,22 +4,19 @@
 #include "platform/core/Exceptions.h"
 #include "platform/ui/CursorsQt.h"
 #include "platform/ui/Dialogs.h"
-#include "platform/ui/Hints.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Timer.h"
 
 #include <QApplication>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 #include <exception>
+#include <limits>
 
 namespace plat {
 
 namespace {
-
-// Period of the timer pump: finer than any interval the system's timers use (the fastest is the
-// flying message's step), coarse enough to cost nothing when idle.
-constexpr int kPumpPeriodMs = 5;
 
 bool EnvSet(const char* name) {
     const char* value = std::getenv(name);
@@ -39,12 +36,19 @@ void StartPump() {
         return;
     started = true;
     InstallScreenCursorSink();
-    auto* pump = new QTimer(QCoreApplication::instance());
-    QObject::connect(pump, &QTimer::timeout, [] {
-        RunGuarded(RunDueTimers);
-        RunGuarded(UpdateHintWindow);
+    // One single-shot wake-up for the earliest due timer, re-armed whenever the timers change. A
+    // precise timer keeps to the millisecond, where a coarse one may be 5% late.
+    auto* wake = new QTimer(QCoreApplication::instance());
+    wake->setSingleShot(true);
+    wake->setTimerType(Qt::PreciseTimer);
+    QObject::connect(wake, &QTimer::timeout, [] { RunGuarded(RunDueTimers); });
+    SetTimerWaker([wake](int64_t delayMs) {
+        if (delayMs < 0) {
+            wake->stop();
+            return;
+        }
+        wake->start(static_cast<int>(std::min<int64_t>(delayMs, std::numeric_limits<int>::max())));
     });
-    pump->start(kPumpPeriodMs);
     SetPostedMessageWaker([] {
         QMetaObject::invokeMethod(
             QCoreApplication::instance(), [] { DrainGuarded(); }, Qt::QueuedConnection);

@@ -1,4 +1,4 @@
-// The application object of the windowing layer: makes sure a QApplication exists, pumps the
+// The application object of the windowing layer: makes sure a QApplication exists, runs the
 // timers and posted messages from Qt's event loop, and runs every event handler under a guard so
 // that no exception crosses the event loop: the message is shown in an error box instead.
 #pragma once
@@ -9,8 +9,8 @@ namespace plat {
 
 // Makes sure a QApplication (widgets) exists. A QGuiApplication made earlier by
 // EnsureGuiApplication cannot host widgets: that raises plat::Exception. Without a display it
-// runs offscreen, as EnsureGuiApplication does. Also starts the timer pump and the posted message
-// waker.
+// runs offscreen, as EnsureGuiApplication does. Also installs the timers' wake-up and the posted
+// message waker.
 void EnsureUiApplication();
 
 // Runs one event handler; an exception it throws is shown through ShowError (replaceable in

@@ -9,6 +9,7 @@
 #include "platform/ui/DragDrop.h"
 #include "platform/ui/Hints.h"
 #include "platform/ui/PopupMenu.h"
+#include "platform/ui/WindowMover.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -97,7 +98,10 @@ void ControlWidget::paintEvent(QPaintEvent*) {
 }
 
 void ControlWidget::mousePressEvent(QMouseEvent* e) {
+    const QPoint pressedAt = e->globalPosition().toPoint();
+    WindowMover::SetPressPosition(&pressedAt);
     RunGuarded([&] { control_.MouseDown(ButtonOf(*e), ShiftOf(*e), X(*e), Y(*e)); });
+    WindowMover::SetPressPosition(nullptr);
     if (e->button() == Qt::RightButton && control_.PopupMenu) {
         const QPoint global = e->globalPosition().toPoint();
         control_.PopupMenu->Popup({global.x(), global.y()});
@@ -269,6 +273,10 @@ TPoint TControl::ClientToScreen(TPoint point) const {
     return {p.x(), p.y()};
 }
 
+bool TControl::WindowActive() const {
+    return widget_->isActiveWindow();
+}
+
 void TControl::Paint(Canvas&) {}
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -306,7 +314,8 @@ int TForm::ShowModal() {
     modalResult_ = 0;
     Widget().setWindowModality(Qt::ApplicationModal);
     Show();
-    // The pump's timer wakes the loop every few milliseconds, so the result is seen promptly.
+    // The result is set by some event's handler (a click, a timer, a posted message), after which
+    // processEvents returns and the condition is checked again.
     QEventLoop loop;
     while (modalResult_ == 0 && Widget().isVisible())
         loop.processEvents(QEventLoop::WaitForMoreEvents);
@@ -315,6 +324,11 @@ int TForm::ShowModal() {
     Hide();
     Widget().setWindowModality(Qt::NonModal);
     return modalResult_;
+}
+
+void TForm::Activate() {
+    Widget().raise();
+    Widget().activateWindow();
 }
 
 void TForm::SetModalResult(int result) {
@@ -329,27 +343,14 @@ void TForm::Close() {
 void TForm::StartWindowMove() {
     if (QWindow* window = Widget().windowHandle(); window && window->startSystemMove())
         return;
-    moving_ = true;
+    WindowMover::Instance().Start(Widget(), WindowMover::PointerNow());
 }
 
 void TForm::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TControl::MouseDown(button, shift, x, y);
     if (!DragMovesWindow || button != TMouseButton::Left)
         return;
-    moveAnchor_ = {x, y};
     StartWindowMove();
-}
-
-void TForm::MouseMove(TShiftState shift, int x, int y) {
-    TControl::MouseMove(shift, x, y);
-    if (!moving_)
-        return;
-    Widget().move(Widget().pos() + QPoint(x - moveAnchor_.X, y - moveAnchor_.Y));
-}
-
-void TForm::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    TControl::MouseUp(button, shift, x, y);
-    moving_ = false;
 }
 
 } // namespace plat

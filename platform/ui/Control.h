@@ -99,6 +99,8 @@ public:
 
     // Screen position of a point of this control.
     TPoint ClientToScreen(TPoint point) const;
+    // Whether the top-level window holding this control is the active one.
+    bool WindowActive() const;
 
     // Handlers a control overrides; the On* callbacks run after them.
     virtual void Paint(Canvas& canvas);
@@ -146,25 +148,25 @@ public:
     // Sets the fixed client size.
     void SetClientSize(int width, int height);
 
+    // Brings the window to the front and makes it the active one.
+    void Activate();
     // Shows the window and runs the event loop until ModalResult becomes non-zero; returns it.
     int ShowModal();
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int result);
     void Close();
 
-    // Starts moving the window with the mouse (the platform's own move where it has one).
+    // Starts moving the window with the mouse while the left button stays down (the platform's
+    // own move where it has one). Call it from a press handler of the window or of any control on
+    // it: the window then follows the pointer wherever it goes, not only over the window.
     void StartWindowMove();
     // Whether a press on the surface (not on a child) moves the window; on by default.
     bool DragMovesWindow = true;
 
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseMove(TShiftState shift, int x, int y) override;
-    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
 private:
     int modalResult_ = 0;
-    bool moving_ = false;
-    TPoint moveAnchor_;
 };
 
 // Sets the face of `window`'s font and of every control under it that has a font.

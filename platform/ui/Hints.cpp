@@ -42,4 +42,10 @@ bool HintTimer::Tick(uint64_t now) {
     return false;
 }
 
+uint64_t HintTimer::NextChange() const {
+    if (!control_ || text_.empty() || expired_)
+        return 0;
+    return since_ + (showing_ ? kHintHidePause : kHintPause);
+}
+
 } // namespace plat

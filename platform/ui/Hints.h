@@ -35,6 +35,8 @@ public:
     void Cancel(uint64_t now);
     // Advances the clock; returns true when the shown state changed.
     bool Tick(uint64_t now);
+    // When Tick may next change the shown state; 0 when nothing is pending.
+    uint64_t NextChange() const;
 
     bool Showing() const { return showing_; }
     const std::string& Text() const { return text_; }
@@ -49,14 +51,17 @@ private:
     bool expired_ = false;
 };
 
-// The application's hints. The windowing layer reports the mouse over controls; the pump shows
+// The application's hints. The windowing layer reports the mouse over controls; a timer shows
 // and hides the hint window on the platform clock.
 HintTimer& ApplicationHints();
 // Replaces the class of the hint window (empty restores the plain one).
 void SetHintWindowClass(HintWindowFactory factory);
+// The hint window made by the installed class, null until a hint has been shown or hidden.
+THintWindow* HintWindowInstance();
 // Hides the hint on screen; it shows again after the pause while the mouse stays.
 void CancelHint();
-// Shows or hides the hint window as the clock says; called by the pump, or by tests.
+// Shows or hides the hint window as the clock says and arms the timer for the next change; called
+// after every change of the mouse's hint and by that timer, or by tests.
 void UpdateHintWindow();
 
 } // namespace plat

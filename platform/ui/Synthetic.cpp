@@ -1,6 +1,8 @@
 // Synthetic mouse events through QApplication::sendEvent.
 #include "platform/ui/Synthetic.h"
 
+#include "platform/graphics/PictureWriter.h"
+
 #include "platform/ui/ControlWidget.h"
 
 #include <QApplication>
@@ -8,31 +10,49 @@
 
 namespace plat {
 
-void SendMouse(TControl& control, TMouseAction action, TMouseButton button, int x, int y) {
-    ControlWidget& widget = control.Widget();
+namespace {
+
+Qt::MouseButtons& Held() {
+    static Qt::MouseButtons held = Qt::NoButton;
+    return held;
+}
+
+void Send(ControlWidget& widget, TMouseAction action, TMouseButton button, QPointF local, QPointF global) {
     const Qt::MouseButton qtButton = button == TMouseButton::Right    ? Qt::RightButton
                                      : button == TMouseButton::Middle ? Qt::MiddleButton
                                                                       : Qt::LeftButton;
-    const QPointF local(x, y);
-    const QPointF global = widget.mapToGlobal(local);
     QEvent::Type type = QEvent::MouseMove;
     Qt::MouseButton changed = Qt::NoButton;
-    Qt::MouseButtons held = Qt::NoButton;
     switch (action) {
     case TMouseAction::Press:
         type = QEvent::MouseButtonPress;
         changed = qtButton;
-        held = qtButton;
+        Held() |= qtButton;
         break;
     case TMouseAction::Move:
         break;
     case TMouseAction::Release:
         type = QEvent::MouseButtonRelease;
         changed = qtButton;
+        Held() &= ~Qt::MouseButtons(qtButton);
         break;
     }
-    QMouseEvent event(type, local, local, global, changed, held, Qt::NoModifier);
+    QMouseEvent event(type, local, local, global, changed, Held(), Qt::NoModifier);
     QApplication::sendEvent(&widget, &event);
+}
+
+} // namespace
+
+void SendMouse(TControl& control, TMouseAction action, TMouseButton button, int x, int y) {
+    ControlWidget& widget = control.Widget();
+    const QPointF local(x, y);
+    Send(widget, action, button, local, widget.mapToGlobal(local));
+}
+
+void SendMouseAtScreen(TControl& control, TMouseAction action, TMouseButton button, TPoint screen) {
+    ControlWidget& widget = control.Widget();
+    const QPointF global(screen.X, screen.Y);
+    Send(widget, action, button, widget.mapFromGlobal(global), global);
 }
 
 void Click(TControl& control, int x, int y) {
@@ -41,8 +61,7 @@ void Click(TControl& control, int x, int y) {
 }
 
 bool SaveSnapshotPng(TControl& control, const std::string& hostPath) {
-    const Bitmap shot = control.Snapshot();
-    return ImageOf(shot).save(QString::fromStdString(hostPath), "PNG");
+    return SavePng(control.Snapshot(), hostPath);
 }
 
 } // namespace plat

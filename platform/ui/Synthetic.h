@@ -1,5 +1,6 @@
 // Synthetic input for tests and tools: real Qt mouse events delivered to a control's widget, so
-// they take the same path as the user's.
+// they take the same path as the user's. Buttons pressed stay held in the events that follow
+// until they are released, as with a real mouse.
 #pragma once
 
 #include "platform/ui/Control.h"
@@ -8,7 +9,11 @@ namespace plat {
 
 enum class TMouseAction { Press, Move, Release };
 
+// At (x, y) in the control's coordinates.
 void SendMouse(TControl& control, TMouseAction action, TMouseButton button, int x, int y);
+// At a point of the screen, wherever the control is: what the control receives while it holds
+// the mouse and the pointer is somewhere else, even outside its window.
+void SendMouseAtScreen(TControl& control, TMouseAction action, TMouseButton button, TPoint screen);
 // Press and release at one point.
 void Click(TControl& control, int x, int y);
 // Writes what a control shows to a PNG file on the host; false when it could not be written.

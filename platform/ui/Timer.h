@@ -1,6 +1,7 @@
 // Timers of the windowing layer. Every TTimer is due on the platform clock (Platform::TickCount),
-// so a test installs a fake clock, moves it and calls RunDueTimers() instead of waiting; in a
-// running program the application's pump calls RunDueTimers() from the event loop.
+// so a test installs a fake clock, moves it and calls RunDueTimers() instead of waiting. In a
+// running program the application arms one precise wake-up for the earliest due timer (see
+// SetTimerWaker), so a tick comes on its millisecond rather than on the next poll.
 #pragma once
 
 #include <cstdint>
@@ -23,6 +24,10 @@ public:
 
     std::function<void()> OnTimer;
 
+    // Enabled with a non-zero interval.
+    bool Running() const { return enabled_ && interval_ > 0; }
+    // Platform clock time of the next tick.
+    uint64_t Due() const { return due_; }
     // Used by the scheduler: fires once if due at `now` and schedules the next tick.
     void FireIfDue(uint64_t now);
 
@@ -37,5 +42,16 @@ private:
 // Fires every enabled timer whose time has come on the platform clock, each at most once per
 // call. Timers created or destroyed by a handler are handled safely.
 void RunDueTimers();
+
+// Milliseconds from now until the earliest enabled timer is due (0 when one is overdue); -1 when
+// no timer is running.
+int64_t MsUntilNextTimer();
+
+// The waker is told the delay of MsUntilNextTimer() whenever it may have changed (a timer made,
+// started, stopped, retimed or fired); it must arrange for RunDueTimers() to run after that delay,
+// replacing any earlier request. -1 means nothing needs waking. Installed by the application;
+// returns the previous waker.
+using TimerWaker = std::function<void(int64_t delayMs)>;
+TimerWaker SetTimerWaker(TimerWaker waker);
 
 } // namespace plat

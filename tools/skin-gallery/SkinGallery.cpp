@@ -1,18 +1,26 @@
 // skin-gallery: shows every skinned control on one 640 x 480 window over a skin it draws itself
-// (the product's art is made elsewhere). `skin-gallery --screenshot out.png` writes what the
-// window shows and exits; without it the window stays until it is closed.
+// (the product's art is made elsewhere), with the program's hint window on every hint and the
+// program's cursors. `skin-gallery --screenshot out.png` writes what the screen shows of the
+// window, with a hint open on it, and exits; `--cursors out.png` writes the seven cursor pictures
+// enlarged eight times; without either the window stays until it is closed.
 #include "designer/controls/BitmapButton.h"
 #include "designer/controls/BitmapButtons.h"
 #include "designer/controls/DrawPanel.h"
 #include "designer/controls/FlyBitmap.h"
-#include "designer/controls/HintGlow.h"
+#include "designer/controls/HintWindowNew.h"
+#include "designer/controls/PaintScrollBar.h"
+#include "designer/controls/ProgramCursors.h"
 #include "platform/graphics/RasterCanvas.h"
+#include "platform/graphics/PictureWriter.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Screen.h"
 #include "platform/ui/Synthetic.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <thread>
 
 using namespace plat;
 
@@ -66,9 +74,44 @@ Bitmap Backdrop() {
     return tile;
 }
 
+// Draws a cursor picture `scale` times enlarged at (left, top), its pure white left transparent.
+void DrawCursor(Canvas& c, const Bitmap& picture, int left, int top, int scale) {
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) {
+            const TColor pixel = picture.GetPixel(x, y);
+            if (pixel == clWhite)
+                continue;
+            c.Brush = TBrush{pixel, BrushStyle::Solid};
+            c.FillRect(Bounds(left + x * scale, top + y * scale, scale, scale));
+        }
+}
+
+// The seven cursors, eight times enlarged on a mid-grey sheet with a pixel grid, for review.
+bool WriteCursorSheet(const std::string& path) {
+    constexpr int kScale = 8;
+    constexpr int kCell = kCursorSize * kScale + 16;
+    Bitmap sheet(kCell * static_cast<int>(kProgramCursors.size()), kCell);
+    RasterCanvas c(sheet);
+    c.Brush = TBrush{RGB(140, 150, 170), BrushStyle::Solid};
+    c.FillRect(Bounds(0, 0, sheet.Width(), sheet.Height()));
+    for (size_t i = 0; i < kProgramCursors.size(); ++i) {
+        const TCursorPicture cursor = ProgramCursorPicture(kProgramCursors[i]);
+        const int left = static_cast<int>(i) * kCell + 8;
+        DrawCursor(c, cursor.Picture, left, 8, kScale);
+        // The hot spot, as a red frame round its pixel.
+        c.Pen = TPen{clRed, 1, PenStyle::Solid};
+        c.Brush = TBrush{clRed, BrushStyle::Clear};
+        c.Rectangle(left + cursor.HotSpot.X * kScale - 1, 8 + cursor.HotSpot.Y * kScale - 1,
+                    left + cursor.HotSpot.X * kScale + kScale + 1,
+                    8 + cursor.HotSpot.Y * kScale + kScale + 1);
+    }
+    return SavePng(sheet, path);
+}
+
 struct Gallery {
     Bitmap skin = MakeSkin();
     TForm form;
+    TBitmapButton* shadowButton = nullptr;
 
     void Build() {
         form.SetCaption("skin-gallery");
@@ -103,8 +146,10 @@ struct Gallery {
             look.State = i == 2 ? 3 : 1;
             look.Transparent = i == 3;
             b.SetLook(look);
-            b.SetHint(captions[i]);
+            b.SetHint(std::string("TBitmapButton: ") + captions[i]);
             b.SetShowHint(true);
+            if (i == 1)
+                shadowButton = &b;
         }
 
         auto& panel = back.Make<TBitmapButtons>();
@@ -119,24 +164,27 @@ struct Gallery {
             item.SetHint(i == 0 ? "left" : "right");
         }
 
-        auto& hint = back.Make<TDrawPanel>();
-        hint.SetBounds(300, 110, 300, 120);
-        hint.OnPaint = [](TDrawPanel& p, Canvas& c) {
-            auto* raster = dynamic_cast<RasterCanvas*>(&c);
-            if (!raster)
-                return;
-            Bitmap& b = raster->Target();
-            RasterCanvas(b).Draw(0, 0, Backdrop());
-            for (int x = 0; x < p.Width(); x += 32)
-                for (int y = 0; y < p.Height(); y += 32)
-                    RasterCanvas(b).Draw(x, y, Backdrop());
-            PaintHintGlow(b);
-            const TRect text = HintTextRect(p.Width(), p.Height());
-            c.Font.Size = HintFontSize(96) / 2;
-            c.Font.Color = kHintTextColor;
-            c.BackgroundMode = BkMode::Transparent;
-            c.TextOut(text.Left, text.Top + 10, "THintWindowNew");
-        };
+        // The seven cursors at twice their size, each over a strip of the backdrop; each also is
+        // the cursor of its own cell.
+        for (size_t i = 0; i < kProgramCursors.size(); ++i) {
+            auto& cell = back.Make<TDrawPanel>();
+            cell.SetBounds(300 + static_cast<int>(i % 4) * 72, 260 + static_cast<int>(i / 4) * 72, 68, 68);
+            cell.SetCursor(kProgramCursors[i]);
+            cell.SetHint("Cursor " + std::to_string(i + 1));
+            cell.SetShowHint(true);
+            cell.OnPaint = [number = kProgramCursors[i]](TDrawPanel& p, Canvas& c) {
+                c.Brush = TBrush{RGB(150, 170, 200), BrushStyle::Solid};
+                c.FillRect(Bounds(0, 0, p.Width(), p.Height()));
+                DrawCursor(c, ProgramCursorPicture(number).Picture, 2, 2, 2);
+            };
+        }
+
+        auto& scroll = back.Make<TPaintScrollBar>();
+        scroll.SetBounds(600, 40, 17, 200);
+        scroll.SetMax(100);
+        scroll.SetLargeChange(10);
+        scroll.SetHint("TPaintScrollBar");
+        scroll.SetShowHint(true);
 
         auto& start = back.Make<TMinWindow>();
         start.SetBounds(100, 30, 20, 10);
@@ -159,20 +207,55 @@ struct Gallery {
     }
 };
 
+// Lets the window system map and paint what was shown.
+void Settle() {
+    for (int i = 0; i < 20; ++i) {
+        ProcessMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+// What the screen shows of the form, with the program's hint open over its shadow button: the
+// pointer is moved there and the hint comes after the application's pause, as for a user.
+bool WriteScreenshot(Gallery& gallery, const std::string& path) {
+    SendMouse(*gallery.shadowButton, TMouseAction::Move, TMouseButton::Left, 48, 16);
+    for (int waited = 0; waited < 5000; waited += 10) {
+        const auto* hint = dynamic_cast<THintWindowNew*>(HintWindowInstance());
+        if (hint && hint->Visible())
+            break;
+        ProcessMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    Settle();
+    return SavePng(CaptureScreen(gallery.form.BoundsRect()), path);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     std::string screenshot;
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc)
+    std::string cursors;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--screenshot") == 0)
             screenshot = argv[++i];
+        else if (std::strcmp(argv[i], "--cursors") == 0)
+            cursors = argv[++i];
+    }
     EnsureUiApplication();
+    if (!cursors.empty()) {
+        if (WriteCursorSheet(cursors))
+            return 0;
+        std::fprintf(stderr, "skin-gallery: cannot write %s\n", cursors.c_str());
+        return 1;
+    }
+    RegisterProgramCursors();
+    InstallHintWindowNew();
     Gallery gallery;
     gallery.Build();
     if (screenshot.empty())
         return gallery.form.ShowModal() >= 0 ? 0 : 1;
-    ProcessMessages();
-    if (!SaveSnapshotPng(gallery.form, screenshot)) {
+    Settle();
+    if (!WriteScreenshot(gallery, screenshot)) {
         std::fprintf(stderr, "skin-gallery: cannot write %s\n", screenshot.c_str());
         return 1;
     }

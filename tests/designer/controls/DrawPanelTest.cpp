@@ -1,7 +1,9 @@
-// Caption bars on an offscreen window: buttons only while active, the skin per state.
+// Caption bars on an offscreen window: buttons only while active, the skin per state, and the
+// window following a drag of the bar.
 #include "designer/controls/DrawPanel.h"
 
 #include "designer/controls/BitmapButton.h"
+#include "platform/ui/Synthetic.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +31,32 @@ TEST(CaptionBarPlus, ShowsItsButtonsOnlyWhileActive) {
     bar.MouseLeave();
     EXPECT_FALSE(close.Visible());
     EXPECT_EQ(bar.Snapshot().GetPixel(80, 10), plat::clWhite);
+}
+
+TEST(CaptionBar, DraggingTheBarMovesItsWindowWhereverThePointerGoes) {
+    plat::TForm form;
+    form.SetClientSize(200, 100);
+    form.SetBounds(50, 50, 200, 100);
+    auto& panel = form.Make<TDrawPanel>();
+    panel.SetBounds(0, 0, 200, 100);
+    auto& bar = panel.Make<TCaptionBar>();
+    bar.SetBounds(0, 0, 200, 20);
+    form.Show();
+    using plat::TMouseAction;
+    using plat::TMouseButton;
+    plat::SendMouseAtScreen(bar, TMouseAction::Press, TMouseButton::Left, {60, 55});
+    // Far off the bar and the window at once, as a quick flick of the mouse gives.
+    plat::SendMouseAtScreen(bar, TMouseAction::Move, TMouseButton::Left, {500, 400});
+    EXPECT_EQ(form.Left(), 490);
+    EXPECT_EQ(form.Top(), 395);
+    plat::SendMouseAtScreen(bar, TMouseAction::Release, TMouseButton::Left, {500, 400});
+    plat::SendMouseAtScreen(bar, TMouseAction::Move, TMouseButton::Left, {0, 0});
+    EXPECT_EQ(form.Left(), 490);
+    // The right button does not move it.
+    plat::SendMouseAtScreen(bar, TMouseAction::Press, TMouseButton::Right, {500, 400});
+    plat::SendMouseAtScreen(bar, TMouseAction::Move, TMouseButton::Right, {100, 100});
+    plat::SendMouseAtScreen(bar, TMouseAction::Release, TMouseButton::Right, {100, 100});
+    EXPECT_EQ(form.Left(), 490);
 }
 
 TEST(DrawPanel, OnPaintReplacesThePictureAndAnEmptyPicturePaintsPlain) {

@@ -1,8 +1,11 @@
 #include "designer/controls/HintGlow.h"
 
 #include "platform/core/Numeric.h"
+#include "platform/graphics/RasterCanvas.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 using plat::Bounds;
 using plat::TRect;
@@ -52,6 +55,26 @@ TEST(HintGlow, TextRectangleAndFontSize) {
     EXPECT_EQ(HintTextRect(300, 120), plat::Rect(76, 30, 225, 90));
     EXPECT_EQ(HintFontSize(96), 24);
     EXPECT_EQ(HintFontSize(120), 20);
+}
+
+TEST(HintGlow, WrapsAtBreaksAndBetweenWordsNeverInsideOne) {
+    plat::Bitmap scratch(1, 1);
+    plat::RasterCanvas canvas(scratch);
+    const int word = canvas.TextWidth("pattern");
+    struct Case {
+        const char* text;
+        int width;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"pattern pattern", word * 3, {"pattern pattern"}},
+        {"pattern pattern", word + 1, {"pattern", "pattern"}},
+        {"pattern\r\npattern", word * 3, {"pattern", "pattern"}},
+        {"patternpattern", word, {"patternpattern"}},
+        {"", word, {""}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WrapHintText(canvas, c.text, c.width), c.lines) << c.text << " in " << c.width;
 }
 
 } // namespace

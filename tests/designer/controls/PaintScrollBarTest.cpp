@@ -1,8 +1,10 @@
 // The painted scroll bar: range and position, the thumb's geometry, line and page steps, dragging,
-// and the widget's own painting replaced by its owner's.
+// the repeat of a held arrow or page area, and the widget's own painting replaced by its owner's.
 #include "designer/controls/PaintScrollBar.h"
 
+#include "platform/core/Platform.h"
 #include "platform/ui/Synthetic.h"
+#include "platform/ui/Timer.h"
 
 #include <gtest/gtest.h>
 
@@ -108,6 +110,88 @@ TEST(ScrollBarTrack, DraggingTheThumbFollowsTheMouseWithinTheTrack) {
     bar.Release();
     EXPECT_FALSE(bar.Drag(53));
     EXPECT_EQ(bar.Position(), 0);
+}
+
+TEST(ScrollBarTrack, RepeatStepsTheHeldPartOnlyWhileThePointerIsOverIt) {
+    TScrollBarTrack bar = Bar(0, 100);
+    bar.SetLargeChange(20);
+    EXPECT_FALSE(bar.Repeat()) << "nothing held";
+    bar.Press(8, 110);
+    EXPECT_EQ(bar.Held(), TScrollPart::LineDown);
+    EXPECT_TRUE(bar.Repeat());
+    EXPECT_EQ(bar.Position(), 2);
+    bar.MovePointer(8, 60);
+    EXPECT_FALSE(bar.Repeat()) << "off the arrow: paused";
+    bar.MovePointer(8, 112);
+    EXPECT_TRUE(bar.Repeat());
+    bar.Release();
+    EXPECT_FALSE(bar.Repeat());
+    EXPECT_EQ(bar.Position(), 3);
+    // A held page area steps until the thumb arrives under the pointer, then stops.
+    bar.SetPosition(0);
+    bar.Press(8, 90);
+    EXPECT_EQ(bar.Held(), TScrollPart::PageDown);
+    int repeats = 0;
+    while (bar.Repeat())
+        ++repeats;
+    EXPECT_TRUE(bar.Thumb().Contains(8, 90)) << "thumb at " << bar.Thumb().Top;
+    EXPECT_LT(repeats, 5);
+    // The thumb is not a repeating part.
+    bar.Release();
+    bar.Press(8, bar.Thumb().Top + 1);
+    EXPECT_EQ(bar.Held(), TScrollPart::None);
+}
+
+struct FakeClock : plat::Platform {
+    uint64_t TickCount() const override { return Now; }
+    uint64_t Now = 1000;
+};
+
+TEST(PaintScrollBar, HeldArrowRepeatsAfterADelayAtASteadyRate) {
+    FakeClock clock;
+    plat::PlatformGuard guard(clock);
+    plat::TForm form;
+    form.SetClientSize(40, 140);
+    auto& bar = form.Make<TPaintScrollBar>();
+    bar.SetBounds(0, 0, 17, 117);
+    bar.SetMax(100);
+    form.Show();
+    auto advance = [&](uint64_t ms) {
+        clock.Now += ms;
+        plat::RunDueTimers();
+    };
+    using plat::TMouseAction;
+    using plat::TMouseButton;
+    plat::SendMouse(bar, TMouseAction::Press, TMouseButton::Left, 8, 110);
+    EXPECT_EQ(bar.Position(), 1);
+    advance(kScrollRepeatDelay - 1);
+    EXPECT_EQ(bar.Position(), 1) << "a click is not a hold";
+    advance(1);
+    EXPECT_EQ(bar.Position(), 2);
+    advance(kScrollRepeatInterval - 1);
+    EXPECT_EQ(bar.Position(), 2);
+    advance(1);
+    EXPECT_EQ(bar.Position(), 3);
+    advance(kScrollRepeatInterval);
+    EXPECT_EQ(bar.Position(), 4);
+    // Off the arrow the repeat pauses, back on it goes on.
+    plat::SendMouse(bar, TMouseAction::Move, TMouseButton::Left, 30, 110);
+    advance(kScrollRepeatInterval);
+    EXPECT_EQ(bar.Position(), 4);
+    plat::SendMouse(bar, TMouseAction::Move, TMouseButton::Left, 8, 110);
+    advance(kScrollRepeatInterval);
+    EXPECT_EQ(bar.Position(), 5);
+    plat::SendMouse(bar, TMouseAction::Release, TMouseButton::Left, 8, 110);
+    advance(10 * kScrollRepeatDelay);
+    EXPECT_EQ(bar.Position(), 5);
+    // Hidden while held, it never sees the release: the repeat stops by itself.
+    plat::SendMouse(bar, TMouseAction::Press, TMouseButton::Left, 8, 3);
+    EXPECT_EQ(bar.Position(), 4);
+    bar.Hide();
+    advance(kScrollRepeatDelay);
+    advance(kScrollRepeatInterval);
+    EXPECT_EQ(bar.Position(), 4);
+    plat::SendMouse(bar, TMouseAction::Release, TMouseButton::Left, 8, 3);
 }
 
 TEST(PaintScrollBar, ReportsOnlyRealChanges) {

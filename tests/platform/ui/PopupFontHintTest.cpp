@@ -2,6 +2,7 @@
 #include "platform/ui/Hints.h"
 #include "platform/ui/PopupMenu.h"
 #include "platform/ui/Synthetic.h"
+#include "platform/ui/Timer.h"
 #include "tests/platform/ui/FakeClock.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +86,15 @@ TEST(HintWindowTest, ReplacedWindowShowsAfterThePauseAndCancels) {
     EXPECT_EQ(log, (std::vector<std::string>{"show Exit"}));
     CancelHint();
     EXPECT_EQ(log.back(), "hide");
+    // After a cancel the hint comes back with the next pause, this time from the hint's own timer.
+    clock.Now += kHintPause;
+    RunDueTimers();
+    EXPECT_EQ(log.back(), "show Exit");
+    // The mouse moving on to a control without a hint takes the hint off the screen.
+    auto& plain = form.Make<TControl>();
+    plain.SetBounds(30, 0, 20, 20);
+    SendMouse(plain, TMouseAction::Move, TMouseButton::Left, 5, 5);
+    EXPECT_EQ(log, (std::vector<std::string>{"show Exit", "hide", "show Exit", "hide"}));
     SetHintWindowClass(nullptr);
     ApplicationHints().MouseLeft(clock.Now);
 }
