@@ -186,12 +186,16 @@ bool Installer::CopyEntry(const std::string& source, const std::string& dest) {
             ui_.SetFileCaption(plat::LowerCase(plat::ExtractFileName(dest)));
             ui_.ShowFileCaption(true);
             ui_.ProcessMessages();
-            // One attribute query per side: a lookup of a name not yet in the folder checks the
-            // folder's names again while our last copy into it is within the clock tick.
-            int32_t destAttr = plat::FileGetAttr(dest);
-            if (destAttr != -1 && (destAttr & plat::faReadOnly))
-                plat::FileSetAttr(dest, 0);
+            // A read-only target has its attribute cleared before it is copied over. The copy is
+            // tried first and the target looked at only when it fails: each lookup of a name not
+            // yet in the folder reads the folder's names again while our last copy into it is
+            // within the clock tick, and nearly every target is a new name.
             bool copied = plat::CopyFile(source, dest, /*failIfExists=*/false);
+            if (!copied) {
+                int32_t destAttr = plat::FileGetAttr(dest);
+                if (destAttr != -1 && (destAttr & plat::faReadOnly) && plat::FileSetAttr(dest, 0))
+                    copied = plat::CopyFile(source, dest, /*failIfExists=*/false);
+            }
             // The copy keeps the source's permission bits, so it is read-only exactly when the source is.
             if (copied && (plat::FileGetAttr(source) & plat::faReadOnly))
                 plat::FileSetAttr(dest, 0);

@@ -80,6 +80,28 @@ TEST_F(InstallerTest, MissingSourcesAreReportedAndSkipped) {
     EXPECT_EQ(installer.Log().size(), 3u); // dummy, the product key, the log itself
 }
 
+TEST_F(InstallerTest, ReadOnlyTargetsAreReplacedAndTakeTheSourcesAttribute) {
+    plat::WriteFileBytes(cd.Win + "\\new.txt", "new");
+    plat::WriteFileBytes(cd.Win + "\\locked.txt", "locked source");
+    ASSERT_TRUE(plat::FileSetAttr(cd.Win + "\\locked.txt", plat::faReadOnly));
+    Prepare({"new.txt=%HDPATH%", "locked.txt=%HDPATH%"});
+    Installer installer(context, ui);
+    installer.Install();
+    const std::string target = context.Destination + "\\new.txt";
+    const std::string locked = context.Destination + "\\locked.txt";
+    EXPECT_EQ(plat::FileGetAttr(locked) & plat::faReadOnly, 0) << "copies are left writable";
+
+    // A second run over targets made read-only still replaces them.
+    ASSERT_TRUE(plat::FileSetAttr(target, plat::faReadOnly));
+    ASSERT_TRUE(plat::FileSetAttr(locked, plat::faReadOnly));
+    plat::WriteFileBytes(cd.Win + "\\new.txt", "newer");
+    installer.Install();
+    EXPECT_EQ(plat::ReadFileBytes(target), "newer");
+    EXPECT_EQ(plat::ReadFileBytes(locked), "locked source");
+    EXPECT_EQ(plat::FileGetAttr(target) & plat::faReadOnly, 0);
+    EXPECT_EQ(ui.Messages.size(), 2u) << "only the missing uninstaller, once a run";
+}
+
 TEST_F(InstallerTest, CancelAsksAndYesStopsWithTheLogWritten) {
     for (int i = 0; i < 3; ++i)
         plat::WriteFileBytes(cd.Win + "\\f" + std::to_string(i) + ".txt", "x");
