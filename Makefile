@@ -12,7 +12,7 @@ C_CLANG   := clang
 CMAKE_COMMON := -G Ninja -DCMAKE_CXX_COMPILER=$(CXX_CLANG) -DCMAKE_C_COMPILER=$(C_CLANG) \
                 -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: all deps test run build fuzz bench clean
+.PHONY: all deps test run build fuzz bench clean contact-sheet
 
 all: build
 
@@ -31,6 +31,11 @@ test: deps $(TEST_DIR)/build.ninja
 
 build: deps $(RUN_DIR)/build.ninja
 	cmake --build $(RUN_DIR) -j $(JOBS)
+	ln -sfn run/cd build/cd
+
+# A contact sheet of every generated picture, for looking at the art: build/run/contact-sheet.png
+contact-sheet: build
+	cmake --build $(RUN_DIR) --target contact-sheet
 
 run: build
 	@scripts/run-designer $(RUN_DIR)
