@@ -1,6 +1,8 @@
 // The uninstaller's work; the rules of what goes and what stays are in Uninstaller.h.
 #include "setup/uninstall/Uninstaller.h"
 
+#include "setup/uninstall/UninstallLog.h"
+
 #include "platform/core/Exceptions.h"
 #include "platform/files/Files.h"
 #include "platform/files/WinPath.h"
@@ -11,7 +13,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <climits>
 #include <cstdio>
 
@@ -21,7 +22,6 @@ namespace {
 
 constexpr std::string_view kUninstallRoot = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 constexpr std::string_view kSharedDlls = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
-constexpr std::string_view kKeyPrefix = "Key: ";
 // Far above any real log (one line per installed file); a bigger file is not one of ours.
 constexpr int64_t kMaxLogBytes = 16 * 1024 * 1024;
 constexpr std::array kRoots = {plat::RootKey::CurrentUser,   plat::RootKey::LocalMachine,
@@ -41,11 +41,6 @@ bool IsBelow(const std::string& path, const std::string& base) {
     return rest.find("\\..\\") == std::string::npos;
 }
 
-bool IsAbsolutePath(std::string_view path) {
-    return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
-           path[2] == '\\';
-}
-
 // "\A\\B\" -> "\A\B": the registry skips empty parts, so must the comparisons.
 std::string NormalKeyPath(std::string_view path) {
     std::string result;
@@ -57,14 +52,6 @@ std::string NormalKeyPath(std::string_view path) {
         start = end + 1;
     }
     return result.empty() ? "\\" : result;
-}
-
-std::string LineProblem(const std::string& line) {
-    if (std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
-        return plat::Ru("управляющий символ");
-    if (StartsWithText(line, kKeyPrefix))
-        return line.size() > kKeyPrefix.size() ? "" : plat::Ru("пустой раздел реестра");
-    return IsAbsolutePath(line) ? "" : plat::Ru("не полный путь");
 }
 
 } // namespace
@@ -112,7 +99,7 @@ bool Uninstaller::ReadInfo() {
     yes_ = reg.ReadString("TextYes");
     no_ = reg.ReadString("TextNo");
     logPath_ = reg.ReadString("UninstallString");
-    if (!IsAbsolutePath(logPath_)) {
+    if (!IsAbsoluteWinPath(logPath_)) {
         ui_.Error(plat::Ru("В разделе реестра HKEY_LOCAL_MACHINE") + uninstallKey_ +
                   plat::Ru("\\Info нет пути к журналу удаления"));
         return false;
@@ -135,24 +122,10 @@ bool Uninstaller::ReadLog() {
     }
     if (plat::FileSize(logPath_) > kMaxLogBytes)
         return damaged(0, plat::Ru("слишком большой файл"));
-    std::string text = plat::ReadFileBytes(logPath_);
-    for (size_t start = 0; start < text.size();) {
-        size_t end = std::min(text.find('\n', start), text.size());
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        entries_.push_back(line);
-        start = end + 1;
-    }
-    if (entries_.size() < 2 || !IsAbsolutePath(entries_.front()) ||
-        !plat::SameText(plat::ExtractFileName(entries_.front()), "dummy"))
-        return damaged(1, plat::Ru("нет папки установки"));
-    if (!plat::SameText(entries_.back(), logPath_))
-        return damaged(entries_.size(), plat::Ru("журнал обрывается"));
-    for (size_t i = 0; i < entries_.size(); ++i) {
-        if (std::string problem = LineProblem(entries_[i]); !problem.empty())
-            return damaged(i + 1, problem);
-    }
+    auto parsed = ParseUninstallLog(plat::ReadFileBytes(logPath_), logPath_);
+    if (const auto* problem = std::get_if<UninstallLogProblem>(&parsed))
+        return damaged(problem->Line, problem->Text);
+    entries_ = std::move(std::get<std::vector<std::string>>(parsed));
     destination_ = plat::ExcludeTrailingBackslash(plat::ExtractFilePath(entries_.front()));
     programsDir_ = GetProgramsDir(plat::WindowsDirectory());
     folders_.push_back(destination_);
@@ -160,8 +133,8 @@ bool Uninstaller::ReadLog() {
 }
 
 void Uninstaller::RemoveEntry(const std::string& entry) {
-    if (StartsWithText(entry, kKeyPrefix))
-        return RemoveKey(entry.substr(kKeyPrefix.size()));
+    if (StartsWithText(entry, kLogKeyPrefix))
+        return RemoveKey(entry.substr(kLogKeyPrefix.size()));
     if (IsBelow(entry, destination_))
         AddFolders(entry, destination_);
     if (std::optional<int32_t> count = SharedCount(entry))

@@ -8,6 +8,7 @@
 #include "setup/ScriptFile.h"
 #include "setup/SetupCommand.h"
 #include "setup/SetupParams.h"
+#include "tests/setup/SetupTestSupport.h"
 #include "platform/text/Cp1251.h"
 
 #include <cstdio>
@@ -19,16 +20,6 @@ namespace {
 const std::string kCdHost = VELMORA_CD_DIR;
 
 std::string CdWin() { return plat::WinPathOf(kCdHost); }
-
-std::string ReadStream(std::FILE* file) {
-    std::rewind(file);
-    std::string text;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        text.append(buffer, n);
-    std::fclose(file);
-    return text;
-}
 
 bool IsMask(const std::string& source) { return source.find_first_of("*?") != std::string::npos; }
 
@@ -56,7 +47,7 @@ TEST(CdImage, UnattendedInstallWritesFilesAndProductKey) {
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
     const int status = setup::RunSetupCommand({"/SILENT"}, CdWin() + "\\", out, err);
-    const std::string outText = ReadStream(out), errText = ReadStream(err);
+    const std::string outText = setup_test::ReadStream(out), errText = setup_test::ReadStream(err);
     ASSERT_EQ(status, 0) << outText << errText;
     EXPECT_EQ(errText, "");
 

@@ -20,21 +20,8 @@ using namespace setup;
 
 namespace {
 
-struct Captured {
-    int Status = 0;
-    std::string Out, Err;
-};
-
-std::string ReadStream(std::FILE* file) {
-    std::rewind(file);
-    std::string text;
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        text.append(buffer, n);
-    std::fclose(file);
-    return text;
-}
+using setup_test::Captured;
+using setup_test::ReadStream;
 
 Captured RunSilent(const std::vector<std::string>& args, const std::string& ownDir) {
     std::FILE* out = std::tmpfile();

@@ -34,4 +34,14 @@ bool RecordingUI::AskYesNo(const std::string& text, const std::string& caption) 
     return AnswerYes;
 }
 
+std::string ReadStream(std::FILE* file) {
+    std::rewind(file);
+    std::string text;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        text.append(buffer, n);
+    std::fclose(file);
+    return text;
+}
+
 } // namespace setup_test

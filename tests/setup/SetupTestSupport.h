@@ -4,6 +4,7 @@
 
 #include "setup/InstallUI.h"
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,6 +20,14 @@ struct ScratchFolder {
     std::string Win;
 };
 ScratchFolder MakeFolder(const std::string& hint);
+
+// What a command run in-process printed, and its exit status.
+struct Captured {
+    int Status = 0;
+    std::string Out, Err;
+};
+// Everything written to a temporary file; closes it.
+std::string ReadStream(std::FILE* file);
 
 class RecordingUI : public setup::InstallUI {
   public:

@@ -26,21 +26,8 @@ const std::string kLog = kHd + "\\Velmora.isu";
 const std::string kUninstallKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velmora";
 const std::string kSharedKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
 
-struct Captured {
-    int Status = 0;
-    std::string Out, Err;
-};
-
-std::string ReadStream(std::FILE* file) {
-    std::rewind(file);
-    std::string text;
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        text.append(buffer, n);
-    std::fclose(file);
-    return text;
-}
+using setup_test::Captured;
+using setup_test::ReadStream;
 
 Captured RunVtuninst(const std::vector<std::string>& args, const std::string& input = "") {
     std::FILE* in = std::tmpfile();
