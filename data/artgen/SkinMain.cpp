@@ -375,21 +375,27 @@ void PaintOutfitImage(QPainter& p, int pressed) {
     Key(p, key);
 }
 
-void PaintOutfitGroup(QImage& screen, QImage& sheet) {
-    const layout::SkinButtonGroup& group = scr::kOutfitGroup;
+// Every image of a button group, painted over the screen's own pixels at the group's place so it
+// blends in; image 0, the rest state, goes back onto the screen too.
+void PaintGroupImages(QImage& screen, QImage& sheet, const layout::SkinButtonGroup& group,
+                      void (*paintImage)(QPainter&, int)) {
     const QImage under = Cut(screen, group.place);
     for (int image = 0; image < group.imageCount; ++image) {
         QImage face = under;
         {
             QPainter p(&face);
             Smooth(p);
-            PaintOutfitImage(p, image);
+            paintImage(p, image);
         }
         RemovePureWhite(face);
         Put(sheet, face, group.Image(image).Origin());
         if (image == 0)
             Put(screen, face, group.place.Origin());
     }
+}
+
+void PaintOutfitGroup(QImage& screen, QImage& sheet) {
+    PaintGroupImages(screen, sheet, scr::kOutfitGroup, &PaintOutfitImage);
 }
 
 QColor ClassColour(int number) {
@@ -422,20 +428,7 @@ void PaintClassImage(QPainter& p, int pressed) {
 }
 
 void PaintClassGroup(QImage& screen, QImage& sheet) {
-    const layout::SkinButtonGroup& group = scr::kClassGroup;
-    const QImage under = Cut(screen, group.place);
-    for (int image = 0; image < group.imageCount; ++image) {
-        QImage face = under;
-        {
-            QPainter p(&face);
-            Smooth(p);
-            PaintClassImage(p, image);
-        }
-        RemovePureWhite(face);
-        Put(sheet, face, group.Image(image).Origin());
-        if (image == 0)
-            Put(screen, face, group.place.Origin());
-    }
+    PaintGroupImages(screen, sheet, scr::kClassGroup, &PaintClassImage);
 }
 
 } // namespace
