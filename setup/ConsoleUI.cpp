@@ -36,7 +36,10 @@ void ConsoleUI::SetProgressMax(int64_t maxKb) {
 void ConsoleUI::SetProgress(int64_t positionKb) {
     if (max_ <= 0)
         return;
-    int percent = static_cast<int>(std::min<int64_t>(100, positionKb * 100 / max_));
+    // The run also copies the uninstaller, which the space estimate does not count: the bar
+    // stops at its end, like the wizard's.
+    positionKb = std::min(positionKb, max_);
+    int percent = static_cast<int>(positionKb * 100 / max_);
     percent -= percent % kPercentStep;
     if (percent == lastPercent_)
         return;
