@@ -116,18 +116,7 @@ QPainterPath HeartPath(double size) {
 }
 
 QPainterPath StarPath(double outer, double inner) {
-    QPainterPath path;
-    for (int i = 0; i < 10; ++i) {
-        const double angle = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
-        const double r = i % 2 ? inner : outer;
-        const QPointF point(r * std::cos(angle), r * std::sin(angle));
-        if (i == 0)
-            path.moveTo(point);
-        else
-            path.lineTo(point);
-    }
-    path.closeSubpath();
-    return path;
+    return StarOutline(QPointF(0, 0), outer, inner);
 }
 
 void DrawFlower(QPainter& painter, double x, double y, double radius, int petals,

@@ -6,6 +6,8 @@
 // every build paints the same cloth.
 #pragma once
 
+#include "data/artgen/ArtPainting.h"
+
 #include "designer/layout/FabricLayout.h"
 
 #include <QColor>

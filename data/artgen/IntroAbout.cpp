@@ -18,7 +18,7 @@ namespace in = layout::intro;
 void MakeAboutPicture(const ArtContext& context) {
     QImage picture = NewOpaque(in::kAboutPictureWidth, in::kAboutPictureHeight, Qt::black);
     QPainter p(&picture);
-    strip::Smooth(p);
+    Smooth(p);
     // Head and shoulders of the doll, cut at the waist.
     QImage doll = doll::PaintDoll(doll::Side::Front, doll::Hair::Free, 1.0);
     p.drawImage(QRectF(4, 6, 120, 150), doll, QRectF(40, 4, 120, 150));

@@ -58,7 +58,7 @@ QImage LogoFrame(int index, int count) {
     double t = index / double(count - 1);
     QImage frame = NewOpaque(in::kVideoWidth, in::kVideoHeight, Qt::black);
     QPainter p(&frame);
-    strip::Smooth(p);
+    Smooth(p);
     QRadialGradient glow(QPointF(160, 110), 200);
     glow.setColorAt(0, QColor(120, 60, 130));
     glow.setColorAt(1, QColor(30, 10, 40));

@@ -73,7 +73,7 @@ QImage TitleDoll(double scale) {
 }
 
 void PaintTitleScene(QPainter& p, double t, const QImage& doll) {
-    strip::Smooth(p);
+    Smooth(p);
     Background(p);
     double slide = Ease(Span(t, 0.0, 0.3));
     QRectF dollBox(-130 + 150 * slide, 12, 200 * kDollScale, kDollHeight);

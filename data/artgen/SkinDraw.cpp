@@ -31,12 +31,6 @@ QPolygonF Shape(const QRectF& box, std::initializer_list<QPointF> fractions) {
 
 } // namespace
 
-void Smooth(QPainter& painter) {
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-}
-
 QPainterPath RoundRect(const QRectF& box, qreal radius) {
     QPainterPath path;
     path.addRoundedRect(box, radius, radius);
@@ -301,17 +295,10 @@ void BackArrow(QPainter& painter, const QRectF& box, QColor colour) {
 }
 
 void Star(QPainter& painter, const QRectF& box, QColor colour) {
-    QPolygonF star;
-    const QPointF c = box.center();
     const qreal outer = std::min(box.width(), box.height()) / 2;
-    for (int i = 0; i < 10; ++i) {
-        const qreal angle = -M_PI / 2 + i * M_PI / 5;
-        const qreal r = i % 2 ? outer * 0.45 : outer;
-        star << c + QPointF(std::cos(angle) * r, std::sin(angle) * r);
-    }
     painter.setPen(InkPen(1.3));
     painter.setBrush(colour);
-    painter.drawPolygon(star);
+    painter.drawPath(StarOutline(box.center(), outer, outer * 0.45));
 }
 
 void Heart(QPainter& painter, const QRectF& box, QColor colour) {

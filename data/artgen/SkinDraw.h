@@ -6,6 +6,8 @@
 // opaque backgrounds and on hard-edged layers alike.
 #pragma once
 
+#include "data/artgen/ArtPainting.h"
+
 #include "data/artgen/ArtStyle.h"
 
 #include <QColor>
@@ -26,8 +28,6 @@ inline const QColor kGold{255, 214, 64};
 inline const QColor kCoral{255, 128, 112};
 inline const QColor kLeaf{120, 190, 90};
 
-// Antialiasing for shapes and text.
-void Smooth(QPainter& painter);
 
 QPainterPath RoundRect(const QRectF& box, qreal radius);
 

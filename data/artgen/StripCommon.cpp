@@ -8,11 +8,6 @@
 
 namespace art::strip {
 
-void Smooth(QPainter& painter) {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-}
-
 void FillOutlined(QPainter& painter, const QPainterPath& path, const QColor& fill,
                   const QColor& line, double width) {
     painter.setPen(QPen(line, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -27,18 +22,7 @@ void Stroke(QPainter& painter, const QPainterPath& path, const QColor& colour, d
 }
 
 QPainterPath Star(double cx, double cy, double outer, double inner, double rotationDegrees) {
-    QPainterPath star;
-    for (int i = 0; i < 10; ++i) {
-        double r = i % 2 ? inner : outer;
-        double a = (rotationDegrees + i * 36.0) * M_PI / 180.0;
-        QPointF p(cx + r * std::cos(a), cy + r * std::sin(a));
-        if (i == 0)
-            star.moveTo(p);
-        else
-            star.lineTo(p);
-    }
-    star.closeSubpath();
-    return star;
+    return StarOutline(QPointF(cx, cy), outer, inner, rotationDegrees);
 }
 
 QPainterPath Heart(double cx, double top, double size) {

@@ -3,6 +3,8 @@
 // the backdrop the strips stand on.
 #pragma once
 
+#include "data/artgen/ArtPainting.h"
+
 #include "data/artgen/ArtRegistry.h"
 #include "designer/layout/StripLayout.h"
 
@@ -12,9 +14,6 @@
 #include <QPainterPath>
 
 namespace art::strip {
-
-// A painter with antialiasing switched on.
-void Smooth(QPainter& painter);
 
 // Fills `path` and outlines it (round joins), the look every strip shares.
 void FillOutlined(QPainter& painter, const QPainterPath& path, const QColor& fill,

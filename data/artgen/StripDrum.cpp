@@ -42,7 +42,7 @@ double FaceY(double degrees) {
 QImage BoxAndDrum(const QImage& background, double turn) {
     QImage layer = NewLayer(d::kCellWidth, d::kCellHeight);
     QPainter p(&layer);
-    strip::Smooth(p);
+    Smooth(p);
     QPainterPath box;
     box.addRoundedRect(QRectF(3, 2, 93, 99), 10, 10);
     strip::FillOutlined(p, box, style::kWood, style::kWoodDark, 2.0);
@@ -106,7 +106,7 @@ void Windows(QImage& picture, double turn) {
 void Lid(QImage& picture, double bottom) {
     QImage layer = NewLayer(d::kCellWidth, d::kCellHeight);
     QPainter p(&layer);
-    strip::Smooth(p);
+    Smooth(p);
     if (bottom > kFaceTop + 1) {
         QPainterPath lid;
         lid.addRect(QRectF(kFaceLeft - 2, kFaceTop - 1, kFaceRight - kFaceLeft + 4, bottom - kFaceTop + 1));

@@ -25,7 +25,7 @@ struct Message {
 QImage MessageCard(const Message& message) {
     QImage layer = NewLayer(l::kFrameWidth, l::kFrameHeight);
     QPainter p(&layer);
-    strip::Smooth(p);
+    Smooth(p);
     QPainterPath card;
     card.addRoundedRect(QRectF(3, 5, l::kFrameWidth - 6, l::kFrameHeight - 10), 24, 24);
     strip::FillOutlined(p, card, message.card, style::kInk, 2.5);

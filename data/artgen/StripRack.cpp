@@ -88,7 +88,7 @@ void PaintPoleAndBackRing(QPainter& p, double turn) {
 QImage RackFrame(int frame, const QImage& background) {
     QImage layer = NewLayer(r::kViewWidth, r::kStripHeight);
     QPainter p(&layer);
-    strip::Smooth(p);
+    Smooth(p);
     p.setPen(Qt::NoPen);
     p.setBrush(style::kWallShade);
     p.drawEllipse(QPointF(kCx, kBaseY + 7), kBaseRx + 6, 4);
@@ -106,7 +106,7 @@ QImage RackFrame(int frame, const QImage& background) {
 QImage FrontBar() {
     QImage layer = NewLayer(r::kViewWidth, r::kStripHeight);
     QPainter p(&layer);
-    strip::Smooth(p);
+    Smooth(p);
     QRectF ring(kCx - kRingRx, r::kRingY - kRingRy, 2 * kRingRx, 2 * kRingRy);
     QPainterPath front;
     front.arcMoveTo(ring, 180);

@@ -163,7 +163,7 @@ void MakeSurprises(const ArtContext& context) {
         for (int k = 0; k < a.CountFase; ++k) {
             QImage layer = NewLayer(a.Place.Width, a.Place.Height);
             QPainter p(&layer);
-            strip::Smooth(p);
+            Smooth(p);
             painters[i](p, k);
             p.end();
             QImage frame = background.copy();

@@ -90,7 +90,7 @@ void Doors(QPainter& p, double open) {
 QImage PanelFrame(int frame, const QImage& background) {
     QImage layer = NewLayer(w::kWidth, w::kHeight);
     QPainter p(&layer);
-    strip::Smooth(p);
+    Smooth(p);
     Board(p);
     Ribbon(p);
     p.setPen(Qt::NoPen);
