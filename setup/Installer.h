@@ -8,6 +8,7 @@
 #include "setup/SetupContext.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -78,6 +79,10 @@ class Installer {
     void MakeShortcuts();
     void WriteRegistry();
     void ProcessRegLine(plat::TRegistry& reg, const std::string& line);
+    // A plain copy over a read-only target, the copy made writable.
+    static bool CopyPlainFile(const std::string& source, const std::string& dest);
+    // Shows the file's name, runs `copy`, checks for an abort and advances the bar by `size` bytes.
+    bool CopyShowingProgress(const std::string& dest, int64_t size, const std::function<bool()>& copy);
     void AddToLog(const std::string& text) { log_.push_back(text); }
     void LogKey(const std::string& path) { AddToLog("Key: " + path); }
     void SaveLog();

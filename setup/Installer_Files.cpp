@@ -2,6 +2,7 @@
 // and the SharedDLLs use counts.
 #include "platform/core/Exceptions.h"
 #include "platform/files/Files.h"
+#include "platform/files/FolderCopy.h"
 #include "platform/files/WinPath.h"
 #include "platform/registry/Registry.h"
 #include "platform/shell/Library.h"
@@ -10,6 +11,8 @@
 #include "setup/ListParsers.h"
 
 #include <climits>
+#include <functional>
+#include <optional>
 
 namespace setup {
 
@@ -182,34 +185,8 @@ bool Installer::CopyEntry(const std::string& source, const std::string& dest) {
     if (size >= 0 && (source.ends_with('\\') || source.ends_with('/')))
         size = -1;
     if (size >= 0) {
-        if (!IsIniFile(source)) {
-            ui_.SetFileCaption(plat::LowerCase(plat::ExtractFileName(dest)));
-            ui_.ShowFileCaption(true);
-            ui_.ProcessMessages();
-            // A read-only target has its attribute cleared before it is copied over. The copy is
-            // tried first and the target looked at only when it fails: each lookup of a name not
-            // yet in the folder reads the folder's names again while our last copy into it is
-            // within the clock tick, and nearly every target is a new name.
-            bool copied = plat::CopyFile(source, dest, /*failIfExists=*/false);
-            if (!copied) {
-                int32_t destAttr = plat::FileGetAttr(dest);
-                if (destAttr != -1 && (destAttr & plat::faReadOnly) && plat::FileSetAttr(dest, 0))
-                    copied = plat::CopyFile(source, dest, /*failIfExists=*/false);
-            }
-            // The copy keeps the source's permission bits, so it is read-only exactly when the source is.
-            if (copied && (plat::FileGetAttr(source) & plat::faReadOnly))
-                plat::FileSetAttr(dest, 0);
-            try {
-                CheckAbort();
-            } catch (const InstallError&) {
-                if (copied && logCopyOnAbort_)
-                    AddToLog(dest);
-                throw;
-            }
-            Advance(size / 1024);
-            ui_.ShowFileCaption(false);
-            return copied;
-        }
+        if (!IsIniFile(source))
+            return CopyShowingProgress(dest, size, [&] { return CopyPlainFile(source, dest); });
         std::string text;
         for (const std::string& line : SplitLines(plat::ReadFileBytes(source))) {
             text += context_.ExpandMacros(line) + "\r\n";
@@ -234,6 +211,39 @@ bool Installer::CopyEntry(const std::string& source, const std::string& dest) {
     return false;
 }
 
+bool Installer::CopyPlainFile(const std::string& source, const std::string& dest) {
+    // A read-only target has its attribute cleared before it is copied over. The copy is tried
+    // first and the target looked at only when it fails: nearly every target is a new name, and
+    // each lookup of a name not yet in a folder we have just copied into reads its names again.
+    bool copied = plat::CopyFile(source, dest, /*failIfExists=*/false);
+    if (!copied) {
+        int32_t destAttr = plat::FileGetAttr(dest);
+        if (destAttr != -1 && (destAttr & plat::faReadOnly) && plat::FileSetAttr(dest, 0))
+            copied = plat::CopyFile(source, dest, /*failIfExists=*/false);
+    }
+    // The copy keeps the source's permission bits; files from a read-only disc are installed writable.
+    if (copied && (plat::FileGetAttr(source) & plat::faReadOnly))
+        plat::FileSetAttr(dest, 0);
+    return copied;
+}
+
+bool Installer::CopyShowingProgress(const std::string& dest, int64_t size, const std::function<bool()>& copy) {
+    ui_.SetFileCaption(plat::LowerCase(plat::ExtractFileName(dest)));
+    ui_.ShowFileCaption(true);
+    ui_.ProcessMessages();
+    const bool copied = copy();
+    try {
+        CheckAbort();
+    } catch (const InstallError&) {
+        if (copied && logCopyOnAbort_)
+            AddToLog(dest);
+        throw;
+    }
+    Advance(size / 1024);
+    ui_.ShowFileCaption(false);
+    return copied;
+}
+
 void Installer::CopyMask(const std::string& source, const std::string& dest, bool recursive) {
     std::string sourceDir = plat::ExtractFilePath(source);
     std::string destDir = plat::ExtractFilePath(dest);
@@ -253,13 +263,26 @@ void Installer::CopyMask(const std::string& source, const std::string& dest, boo
         }
         const bool descend = recursive && folder.Depth < kMaxTreeDepth;
         const FolderContents contents = ReadFolder(folder.SourceDir, sourceMask, descend);
+        // A folder's files are copied by one copier, which looks at the two folders once rather
+        // than for every file; where it fails (or no copier could be made), the plain copy tries.
+        std::optional<plat::TFolderCopy> copier;
+        try {
+            if (!contents.Files.empty())
+                copier.emplace(folder.SourceDir, folder.DestDir);
+        } catch (const plat::Exception&) {
+        }
         for (const plat::SearchRec& rec : contents.Files) {
             std::string from = folder.SourceDir + rec.Name;
             std::string to = folder.DestDir + rec.Name;
             bool copied = false;
             logCopyOnAbort_ = true;
             try {
-                copied = CopyEntry(from, to);
+                if (copier && !IsIniFile(rec.Name))
+                    copied = CopyShowingProgress(to, rec.Size, [&] {
+                        return copier->Copy(rec.Name, plat::CopyAttributes::Writable) || CopyPlainFile(from, to);
+                    });
+                else
+                    copied = CopyEntry(from, to);
             } catch (const plat::Exception&) {
             }
             logCopyOnAbort_ = false;

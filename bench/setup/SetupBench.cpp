@@ -1,25 +1,33 @@
 // The installation run and the space estimate against the host's own tools, on one scratch tree:
 // 5,000 files and 200 MB in 50 folders below "data" on a scratch CD, installed by the file-list
 // entry "data\*.*==%HDPATH%\data\".
-//   install  the whole unattended run (scripts, space check, copy, log, registry) vs `cp -r`
-//   space    ComputeRequiredSpace (path caches reset first) vs `du -sk`
-// Each is timed as the best of a few repetitions, side by side in the same run; the program
-// prints the figures and exits with 1 when a ratio is above its target (1.2 and 1.5).
+//   BM_CpTree / BM_InstallTree   `cp -r` of the tree (the reference) and the whole unattended run
+//                                (scripts, space check, copy, log, registry), taking turns
+//   BM_DuTree / BM_RequiredSpace `du -sk` (the reference) and ComputeRequiredSpace with the path
+//                                caches reset first
+// Copies take turns, each into a folder that never held anything, after every dirty page is
+// written back: the file system hands out fresh inodes to both (deleting a tree just before makes
+// it search past the recently freed ones, which costs more than the copying), and neither pays
+// for the write-back of the other's 200 MB. At the end the program prints each ratio from the
+// fastest runs and exits with 1 when one is above its target (1.2 and 1.5).
 #include "platform/files/WinPath.h"
-#include "platform/registry/Registry.h"
 #include "setup/ConsoleUI.h"
 #include "setup/Installer.h"
 #include "setup/ScriptFile.h"
 #include "setup/SetupCommand.h"
 
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
+#include <limits>
+#include <map>
 #include <string>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -28,21 +36,17 @@ namespace {
 constexpr int kFolders = 50;
 constexpr int kFilesPerFolder = 100;
 constexpr int64_t kTotalBytes = 200ll << 20;
-constexpr int kRepetitions = 3;
+constexpr int kTurns = 3;
+constexpr int kSpaceRepetitions = 7;
 constexpr double kInstallTarget = 1.2;
 constexpr double kSpaceTarget = 1.5;
 
-double BestSeconds(int repetitions, const std::function<void()>& prepare, const std::function<void()>& run) {
-    double best = 1e30;
-    for (int i = 0; i < repetitions; ++i) {
-        prepare();
-        auto start = std::chrono::steady_clock::now();
-        run();
-        best =
-            std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    return best;
-}
+struct Scratch {
+    fs::path root;
+    std::string cd, cdWin;
+    std::FILE* devNull = nullptr;
+};
+Scratch* g_scratch = nullptr;
 
 void MakeTree(const std::string& data) {
     const int files = kFolders * kFilesPerFolder;
@@ -60,67 +64,168 @@ void MakeTree(const std::string& data) {
     }
 }
 
-int Run(const char* command) {
-    return std::system(command);
+Scratch& TheScratch() {
+    if (!g_scratch) {
+        g_scratch = new Scratch;
+        g_scratch->root = fs::temp_directory_path() /
+                          ("velmora-bench-setup-" +
+                           std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+        g_scratch->cd = (g_scratch->root / "cd").string();
+        setenv("VERTALIS_PREFIX", (g_scratch->root / "prefix").c_str(), 1);
+        setenv("XDG_DATA_HOME", (g_scratch->root / "share").c_str(), 1);
+        MakeTree(g_scratch->cd + "/data");
+        // The uninstaller every run copies beside the program.
+        std::ofstream(g_scratch->cd + "/vtuninst.exe", std::ios::binary) << "uninstaller";
+        g_scratch->cdWin = plat::ExcludeTrailingBackslash(plat::WinPathOf(g_scratch->cd));
+        g_scratch->devNull = std::fopen("/dev/null", "w");
+    }
+    return *g_scratch;
 }
+
+double Seconds(const std::chrono::steady_clock::time_point& start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Runs `command` through the shell; false when it did not end with status 0.
+bool Shell(const std::string& command) { return std::system(command.c_str()) == 0; }
+
+void BM_CpTree(benchmark::State& state) {
+    Scratch& scratch = TheScratch();
+    for (auto _ : state) {
+        ::sync();
+        const std::string target = (scratch.root / ("cp" + std::to_string(state.range(0)))).string();
+        const auto start = std::chrono::steady_clock::now();
+        if (!Shell("cp -r '" + scratch.cd + "/data' '" + target + "'"))
+            state.SkipWithError("cp -r failed");
+        state.SetIterationTime(Seconds(start));
+    }
+}
+
+void BM_InstallTree(benchmark::State& state) {
+    Scratch& scratch = TheScratch();
+    setup::SetupParams params;
+    params.SetText("ProductName", "Bench");
+    params.SetText("DefaultDir", "C:\\Program Files\\Bench" + std::to_string(state.range(0)));
+    params.SetLines("ListFiles", {"data\\*.*==%HDPATH%\\data\\"});
+    setup::SaveScript(params, scratch.cdWin + "\\setup.inf");
+    for (auto _ : state) {
+        ::sync();
+        const auto start = std::chrono::steady_clock::now();
+        if (setup::RunSetupCommand({"/SILENT"}, scratch.cdWin + "\\", scratch.devNull, stderr) != 0)
+            state.SkipWithError("the installation failed");
+        state.SetIterationTime(Seconds(start));
+    }
+}
+
+void BM_DuTree(benchmark::State& state) {
+    Scratch& scratch = TheScratch();
+    const std::string command = "du -sk '" + scratch.cd + "/data' > /dev/null";
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        if (!Shell(command))
+            state.SkipWithError("du -sk failed");
+        state.SetIterationTime(Seconds(start));
+    }
+}
+
+void BM_RequiredSpace(benchmark::State& state) {
+    Scratch& scratch = TheScratch();
+    setup::SetupContext context;
+    context.Discover({}, scratch.cdWin + "\\");
+    std::string phases[4];
+    setup::ConsoleUI quiet(scratch.devNull, stderr, phases);
+    setup::Installer installer(context, quiet);
+    int64_t kb = 0;
+    for (auto _ : state) {
+        plat::ResetPathCache();
+        const auto start = std::chrono::steady_clock::now();
+        kb = installer.ComputeRequiredSpace();
+        state.SetIterationTime(Seconds(start));
+    }
+    state.counters["KB"] = static_cast<double>(kb);
+}
+
+// The copies take turns: cp, install, cp, install, ...
+void RegisterBenchmarks() {
+    for (int turn = 0; turn < kTurns; ++turn) {
+        benchmark::RegisterBenchmark("BM_CpTree", BM_CpTree)->Arg(turn)->Iterations(1)->UseManualTime()->Unit(
+            benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_InstallTree", BM_InstallTree)
+            ->Arg(turn)
+            ->Iterations(1)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
+    using Function = void (*)(benchmark::State&);
+    for (auto [name, function] : {std::pair<const char*, Function>{"BM_DuTree", BM_DuTree},
+                                  std::pair<const char*, Function>{"BM_RequiredSpace", BM_RequiredSpace}})
+        benchmark::RegisterBenchmark(name, function)
+            ->Iterations(1)
+            ->Repetitions(kSpaceRepetitions)
+            ->ReportAggregatesOnly(false)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+}
+
+// Shows the usual table and keeps the fastest run of every benchmark.
+class FastestReporter : public benchmark::ConsoleReporter {
+public:
+    FastestReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration)
+                continue;
+            if (run.error_occurred) {
+                failed_ = true;
+                continue;
+            }
+            double& fastest = fastest_.try_emplace(run.run_name.function_name,
+                                                   std::numeric_limits<double>::infinity())
+                                  .first->second;
+            fastest = std::min(fastest, run.GetAdjustedRealTime());
+        }
+    }
+    // The fastest run's time over the reference's, or infinity when either is missing.
+    double Ratio(const std::string& name, const std::string& reference) const {
+        const auto ours = fastest_.find(name);
+        const auto theirs = fastest_.find(reference);
+        if (ours == fastest_.end() || theirs == fastest_.end())
+            return std::numeric_limits<double>::infinity();
+        return ours->second / theirs->second;
+    }
+    bool Failed() const { return failed_; }
+
+private:
+    std::map<std::string, double> fastest_;
+    bool failed_ = false;
+};
 
 } // namespace
 
-int main() {
-    fs::path root = fs::temp_directory_path() /
-                    ("velmora-bench-setup-" +
-                     std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    std::string cd = (root / "cd").string();
-    std::string prefix = (root / "prefix").string();
-    setenv("VERTALIS_PREFIX", prefix.c_str(), 1);
-    setenv("XDG_DATA_HOME", (root / "share").c_str(), 1);
-    MakeTree(cd + "/data");
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    RegisterBenchmarks();
+    FastestReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
 
-    std::string cdWin = plat::ExcludeTrailingBackslash(plat::WinPathOf(cd));
-    setup::SetupParams params;
-    params.SetText("ProductName", "Bench");
-    params.SetLines("ListFiles", {"data\\*.*==%HDPATH%\\data\\"});
-    std::FILE* devNull = std::fopen("/dev/null", "w");
-    int status = 0;
-    // Taken in turns, each into a folder of its own that never held anything, after every dirty
-    // page is written back: the file system hands out fresh inodes to both (deleting a tree just
-    // before makes it search past the recently freed ones, which costs more than the copying), and
-    // neither pays for the write-back of the other's 200 MB. The trees are removed at the end.
-    double cp = 1e30, install = 1e30;
-    for (int i = 0; i < kRepetitions; ++i) {
-        const std::string cpDest = (root / ("cp" + std::to_string(i))).string();
-        const std::string cpCommand = "cp -r '" + cd + "/data' '" + cpDest + "'";
-        cp = std::min(cp, BestSeconds(1, [] { ::sync(); }, [&] { Run(cpCommand.c_str()); }));
-        params.SetText("DefaultDir", "C:\\Program Files\\Bench" + std::to_string(i));
-        setup::SaveScript(params, cdWin + "\\setup.inf");
-        install = std::min(install, BestSeconds(1, [] { ::sync(); }, [&] {
-                                        status |=
-                                            setup::RunSetupCommand({"/SILENT"}, cdWin + "\\", devNull, stderr);
-                                    }));
+    const double install = reporter.Ratio("BM_InstallTree", "BM_CpTree");
+    const double space = reporter.Ratio("BM_RequiredSpace", "BM_DuTree");
+    std::printf("\nFastest runs as a multiple of the host tool's:\n"
+                "  install / cp -r                   %5.2f x  (target %.1f)\n"
+                "  ComputeRequiredSpace / du -sk     %5.2f x  (target %.1f)\n",
+                install, kInstallTarget, space, kSpaceTarget);
+    if (g_scratch) {
+        std::error_code ignored;
+        fs::remove_all(g_scratch->root, ignored);
     }
-
-    std::string duCommand = "du -sk '" + cd + "/data' > /dev/null";
-    double du = BestSeconds(
-        5, [] {}, [&] { Run(duCommand.c_str()); });
-    setup::SetupContext context;
-    context.Discover({}, cdWin + "\\");
-    std::string phases[4];
-    setup::ConsoleUI quiet(devNull, stderr, phases);
-    setup::Installer installer(context, quiet);
-    int64_t kb = 0;
-    double space = BestSeconds(
-        5, [] { plat::ResetPathCache(); }, [&] { kb = installer.ComputeRequiredSpace(); });
-
-    std::printf("install: %.3f s, cp -r: %.3f s, ratio %.2f (target %.1f)\n", install, cp, install / cp,
-                kInstallTarget);
-    std::printf("space:   %.3f s (%lld KB), du -sk: %.3f s, ratio %.2f (target %.1f)\n", space,
-                static_cast<long long>(kb), du, space / du, kSpaceTarget);
-    fs::remove_all(root);
-    if (status != 0) {
-        std::printf("the installation failed\n");
-        std::fclose(devNull);
+    if (reporter.Failed()) {
+        std::printf("a run failed\n");
         return 1;
     }
-    std::fclose(devNull);
-    return install / cp > kInstallTarget || space / du > kSpaceTarget ? 1 : 0;
+    return install > kInstallTarget || space > kSpaceTarget ? 1 : 0;
 }

@@ -10,6 +10,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/files/FilesInternal.h"
+#include "platform/files/HostCopy.h"
 #include "platform/files/PathName.h"
 #include "platform/files/PathResolver.h"
 #include "platform/text/Cp1251.h"
@@ -27,16 +28,15 @@
 
 namespace plat {
 
+using detail::CopyHostFile;
+using detail::FileDescriptor;
+using detail::Placement;
 using detail::ResolvedPath;
+using detail::WriteAll;
 
 namespace {
 
 constexpr size_t kCopyBufferSize = 1 << 16;
-// Buffer of a copy the kernel cannot do itself (copy_file_range refused): large, so a big file
-// takes few system calls.
-constexpr size_t kLargeCopyBufferSize = 1 << 20;
-// Bytes one copy_file_range call is asked for; the kernel may do less.
-constexpr size_t kCopyChunk = size_t{1} << 30;
 constexpr int kFirstDosYear = 1980;
 constexpr int kLastDosYear = 2107;
 
@@ -83,121 +83,6 @@ void NoteAdded(const std::string& host, const ParentBefore& before) {
 
 void NoteRemoved(const std::string& host, const ParentBefore& before) {
     detail::FolderChanged(host, before.Get(), detail::DirectoryCache::Change::Removed);
-}
-
-// Writes all of `size` bytes; false with errno set on failure.
-bool WriteAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t written = write(fd, data, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0)
-            close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return fd_; }
-    // Closes now, reporting the error a delayed write may only show here.
-    bool Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
-
-// Copies `source` (with stat `fromStat`) to `target`: in the kernel when it can (copy_file_range,
-// which also lets a file system share or clone the blocks), else through a large buffer. The
-// kernel copy is used for regular files only and trusted up to their size: files whose size the
-// system does not know (/proc, /sys) may read as empty to it, so the buffer copy finishes the job.
-bool CopyData(int source, const struct stat& fromStat, int target) {
-    off_t done = 0;
-    bool kernelCopy = S_ISREG(fromStat.st_mode) && fromStat.st_size > 0;
-    while (kernelCopy && done < fromStat.st_size) {
-        const ssize_t copied = copy_file_range(source, nullptr, target, nullptr, kCopyChunk, 0);
-        if (copied > 0) {
-            done += copied;
-            continue;
-        }
-        if (copied < 0 && errno == EINTR)
-            continue;
-        // Another file system, or files this call does not handle: read and write from where
-        // the file offsets stand (a failing call copies nothing).
-        if (copied < 0 && errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP &&
-            errno != EBADF)
-            return false;
-        kernelCopy = false;
-    }
-    if (kernelCopy)
-        return true; // all the bytes the file had when we looked
-    // Not zero-filled: the pages are touched only as far as the file fills them.
-    const std::unique_ptr<char[]> buffer(new char[kLargeCopyBufferSize]);
-    while (true) {
-        const ssize_t got = read(source, buffer.get(), kLargeCopyBufferSize);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return got == 0;
-        if (!WriteAll(target, buffer.get(), static_cast<size_t>(got)))
-            return false;
-    }
-}
-
-// Fills the new file `target` with the host file `source` (with stat `fromStat`), its permission
-// bits and modification time; closes it.
-bool FillCopy(int source, const struct stat& fromStat, FileDescriptor& target) {
-    bool ok = CopyData(source, fromStat, target.Get());
-    const timespec times[2] = {fromStat.st_atim, fromStat.st_mtim};
-    ok = ok && fchmod(target.Get(), fromStat.st_mode & 07777) == 0 && futimens(target.Get(), times) == 0;
-    return target.Close() && ok;
-}
-
-// Copies the host file `from` (with stat `fromStat`) to `to`. With Placement::NoReplace, only
-// when `to` does not exist: the copy is written straight into a file created there (O_EXCL). With
-// Placement::Replace, `to` may exist: the copy goes to a temporary file beside it that is renamed
-// over it, so a crash never leaves a half-overwritten old file. False on any failure, leaving
-// `to` alone (a partly written new file is removed).
-enum class Placement { Replace, NoReplace };
-
-bool CopyHostFile(const std::string& from, const struct stat& fromStat, const std::string& to,
-                  Placement placement) {
-    FileDescriptor source(open(from.c_str(), O_RDONLY | O_CLOEXEC));
-    if (source.Get() < 0)
-        return false;
-    {
-        FileDescriptor target(open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-        if (target.Get() >= 0) {
-            if (FillCopy(source.Get(), fromStat, target))
-                return true;
-            unlink(to.c_str());
-            return false;
-        }
-        if (errno != EEXIST || placement == Placement::NoReplace)
-            return false;
-    }
-    std::string temp = detail::HostDirName(to) + "/.velmora-copy-XXXXXX";
-    FileDescriptor target(mkostemp(temp.data(), O_CLOEXEC));
-    if (target.Get() < 0)
-        return false;
-    const bool ok = FillCopy(source.Get(), fromStat, target) && rename(temp.c_str(), to.c_str()) == 0;
-    if (!ok)
-        unlink(temp.c_str());
-    return ok;
 }
 
 // The Windows name `winPath` refers to with the last component spelled as written there (for a
@@ -384,7 +269,8 @@ bool CopyFile(std::string_view from, std::string_view to, bool failIfExists) {
     }
     const ParentBefore before(target->host);
     const bool ok = CopyHostFile(source->host, source->st, target->host,
-                                 failIfExists ? Placement::NoReplace : Placement::Replace);
+                                 failIfExists ? Placement::NoReplace : Placement::Replace,
+                                 source->st.st_mode & 07777);
     // Replacing a file keeps the folder's names (the temporary file came and went), which adding
     // the name that is there already tells the listing; a failed copy left nothing new.
     if (ok)
@@ -427,7 +313,8 @@ bool RenameFile(std::string_view from, std::string_view to) {
                0) {
         if (errno == EXDEV && S_ISREG(source->st.st_mode)) {
             // Another file system: move a file by copying it, as Windows' MoveFile does.
-            if (!CopyHostFile(source->host, source->st, destination, Placement::NoReplace) ||
+            if (!CopyHostFile(source->host, source->st, destination, Placement::NoReplace,
+                              source->st.st_mode & 07777) ||
                 unlink(source->host.c_str()) != 0)
                 return false;
         } else if (errno != EINVAL || rename(source->host.c_str(), destination.c_str()) != 0) {

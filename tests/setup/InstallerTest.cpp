@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace setup;
 
 namespace {
@@ -100,6 +102,34 @@ TEST_F(InstallerTest, ReadOnlyTargetsAreReplacedAndTakeTheSourcesAttribute) {
     EXPECT_EQ(plat::ReadFileBytes(locked), "locked source");
     EXPECT_EQ(plat::FileGetAttr(target) & plat::faReadOnly, 0);
     EXPECT_EQ(ui.Messages.size(), 2u) << "only the missing uninstaller, once a run";
+}
+
+TEST_F(InstallerTest, MaskTreesReplaceTargetsInAnyCaseAndInstallReadOnlyDiscFilesWritable) {
+    plat::ForceDirectories(cd.Win + "\\data\\Sub");
+    plat::WriteFileBytes(cd.Win + "\\data\\readme.txt", "new readme");
+    plat::WriteFileBytes(cd.Win + "\\data\\Sub\\Pic.BMP", "picture");
+    plat::WriteFileBytes(cd.Win + "\\data\\conf.ini", "path=%HDPATH%");
+    for (const char* file : {"\\data\\readme.txt", "\\data\\Sub\\Pic.BMP"})
+        ASSERT_TRUE(plat::FileSetAttr(cd.Win + file, plat::faReadOnly));
+    Prepare({"data\\*.*==%HDPATH%\\data\\"});
+    // A read-only file from an earlier installation, its name in another case.
+    const std::string old = context.Destination + "\\DATA\\README.TXT";
+    plat::ForceDirectories(context.Destination + "\\DATA");
+    plat::WriteFileBytes(old, "old readme");
+    ASSERT_TRUE(plat::FileSetAttr(old, plat::faReadOnly));
+
+    Installer installer(context, ui);
+    installer.Install();
+    EXPECT_EQ(plat::ReadFileBytes(old), "new readme");
+    EXPECT_EQ(plat::FindFiles(context.Destination + "\\data\\*.*", plat::faAnyFile).size(), 3u)
+        << "README.TXT, conf.ini and Sub: nothing beside the old name";
+    for (const char* file : {"\\data\\readme.txt", "\\data\\Sub\\Pic.BMP"})
+        EXPECT_EQ(plat::FileGetAttr(context.Destination + file) & plat::faReadOnly, 0) << file;
+    EXPECT_EQ(plat::ReadFileBytes(context.Destination + "\\data\\conf.ini"),
+              "path=" + context.Destination + "\r\n");
+    const std::vector<std::string>& log = installer.Log();
+    for (const char* file : {"\\data\\conf.ini", "\\data\\readme.txt", "\\data\\Sub\\Pic.BMP"})
+        EXPECT_NE(std::find(log.begin(), log.end(), context.Destination + file), log.end()) << file;
 }
 
 TEST_F(InstallerTest, CancelAsksAndYesStopsWithTheLogWritten) {

@@ -12,6 +12,7 @@
 #include <ctime>
 
 using namespace plat;
+using files_test::MakeReadOnly;
 using files_test::PrefixTest;
 namespace fs = std::filesystem;
 
@@ -24,11 +25,6 @@ std::string ErrorOf(void (*action)(const std::string&), const std::string& winPa
         return error.Message();
     }
     return "(no error)";
-}
-
-void MakeReadOnly(const std::string& host) {
-    fs::permissions(host, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
 }
 
 using FilesTest = PrefixTest;

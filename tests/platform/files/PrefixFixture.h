@@ -15,6 +15,12 @@ namespace files_test {
 
 namespace fs = std::filesystem;
 
+// Takes every write bit away from a host file, which makes it read-only to the system.
+inline void MakeReadOnly(const std::string& host) {
+    fs::permissions(host, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+}
+
 class PrefixTest : public ::testing::Test {
 protected:
     void SetUp() override {
