@@ -95,6 +95,7 @@ void Installer::Install() {
     } catch (const plat::Exception& error) {
         failure = error.what();
     }
+    walk_.StopKeeping(); // a stopped run may have left folders unused
     // Step 13, also after an error: the log ends with its own path.
     ui_.SetBusy(false);
     AddToLog(LogPath());
@@ -130,6 +131,7 @@ void Installer::InstallSteps() {
     // Steps 4 to 6: the file lists.
     ui_.SetPhase(1, PhaseStyle::Bold);
     ui_.SetProgress(0);
+    walk_.StartKeeping();
     ui_.SetProgressMax(ComputeRequiredSpace());
     ui_.SetBusy(true);
     for (const ScriptEntry& script : context_.Scripts()) {
@@ -139,6 +141,7 @@ void Installer::InstallSteps() {
             if (std::optional<FileLine> parsed = ParseFileLine(line))
                 ProcessFileEntry(Resolve(*parsed), script);
     }
+    walk_.StopKeeping();
     ui_.SetBusy(false);
     ui_.HideProgress();
 

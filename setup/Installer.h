@@ -4,6 +4,7 @@
 // of a SetupContext and talks to the user only through InstallUI.
 #pragma once
 
+#include "setup/FolderWalk.h"
 #include "setup/InstallUI.h"
 #include "setup/SetupContext.h"
 
@@ -102,6 +103,8 @@ class Installer {
     // Set while a plain or mask entry copies: a file copied just before the user aborts is
     // still logged, so the uninstaller knows every file the stopped run left.
     bool logCopyOnAbort_ = false;
+    // The mask entries' source folders, kept from the space estimate for the copying.
+    FolderWalk walk_;
     std::string initialKey_;
 };
 

@@ -19,9 +19,6 @@ namespace setup {
 namespace {
 
 constexpr std::string_view kSharedDlls = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
-constexpr uint32_t kMaskAttributes = plat::faReadOnly | plat::faHidden | plat::faSysFile | plat::faArchive;
-constexpr uint32_t kFolderAttributes =
-    plat::faDirectory | plat::faHidden | plat::faSysFile | plat::faReadOnly;
 // Folder trees on a CD are shallow; the limit only stops a link loop from recursing forever.
 constexpr int kMaxTreeDepth = 64;
 
@@ -38,52 +35,16 @@ int64_t KbRoundedUp(int64_t bytes) {
     return bytes / 1024 + (bytes % 1024 != 0 ? 1 : 0);
 }
 
-std::vector<std::string> SubFolders(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const plat::SearchRec& rec : plat::FindFiles(folder + "*", kFolderAttributes))
-        if (rec.Attr & plat::faDirectory)
-            names.push_back(rec.Name);
-    return names;
-}
-
-// The files of `folder` that `mask` matches and, when asked, the names of its subfolders.
-struct FolderContents {
-    std::vector<plat::SearchRec> Files;
-    std::vector<std::string> SubFolders;
-};
-
-FolderContents ReadFolder(const std::string& folder, const std::string& mask, bool withSubFolders) {
-    FolderContents contents;
-    // For the masks that match every name, one search gives both: two would look at (stat)
-    // every entry of the folder twice.
-    if (withSubFolders && (mask == "*" || mask == "*.*")) {
-        for (plat::SearchRec& rec : plat::FindFiles(folder + "*", kMaskAttributes | kFolderAttributes)) {
-            if (rec.Attr & plat::faDirectory)
-                contents.SubFolders.push_back(std::move(rec.Name));
-            else if (plat::MatchesMask(rec.Name, mask) ||
-                     (!rec.ShortName.empty() && plat::MatchesMask(rec.ShortName, mask)))
-                contents.Files.push_back(std::move(rec));
-        }
-        return contents;
-    }
-    for (plat::SearchRec& rec : plat::FindFiles(folder + mask, kMaskAttributes))
-        if (!(rec.Attr & plat::faDirectory))
-            contents.Files.push_back(std::move(rec));
-    if (withSubFolders)
-        contents.SubFolders = SubFolders(folder);
-    return contents;
-}
-
-int64_t MaskSpace(const std::string& mask, bool recursive, int depth) {
+int64_t MaskSpace(FolderWalk& walk, const std::string& mask, bool recursive, int depth) {
     const bool descend = recursive && depth < kMaxTreeDepth;
     std::string folder = plat::ExtractFilePath(mask);
     std::string name = plat::ExtractFileName(mask);
-    const FolderContents contents = ReadFolder(folder, name, descend);
+    const FolderContents contents = walk.Read(folder, name, descend);
     int64_t kb = 0;
     for (const plat::SearchRec& rec : contents.Files)
         kb += KbRoundedUp(rec.Size);
     for (const std::string& sub : contents.SubFolders)
-        kb += MaskSpace(folder + sub + "\\" + name, true, depth + 1);
+        kb += MaskSpace(walk, folder + sub + "\\" + name, true, depth + 1);
     return kb;
 }
 
@@ -121,7 +82,7 @@ int64_t Installer::ComputeRequiredSpace() {
             if (IsCommand(entry.Source, "RUN") || IsCommand(entry.Source, "DIR"))
                 continue;
             if (IsMask(entry.Source)) {
-                kb += MaskSpace(entry.Source, entry.Recursive, 0);
+                kb += MaskSpace(walk_, entry.Source, entry.Recursive, 0);
                 continue;
             }
             int64_t size = plat::FileSize(entry.Source);
@@ -262,7 +223,7 @@ void Installer::CopyMask(const std::string& source, const std::string& dest, boo
         } catch (const plat::Exception&) {
         }
         const bool descend = recursive && folder.Depth < kMaxTreeDepth;
-        const FolderContents contents = ReadFolder(folder.SourceDir, sourceMask, descend);
+        const FolderContents contents = walk_.Take(folder.SourceDir, sourceMask, descend);
         // A folder's files are copied by one copier, which looks at the two folders once rather
         // than for every file; where it fails (or no copier could be made), the plain copy tries.
         std::optional<plat::TFolderCopy> copier;

@@ -4,7 +4,7 @@
 //   BM_CpTree / BM_InstallTree   `cp -r` of the tree (the reference) and the whole unattended run
 //                                (scripts, space check, copy, log, registry), taking turns
 //   BM_DuTree / BM_RequiredSpace `du -sk` (the reference) and ComputeRequiredSpace with the path
-//                                caches reset first
+//                                caches reset first, taking turns as well
 // Copies take turns, each into a folder that never held anything, after every dirty page is
 // written back: the file system hands out fresh inodes to both (deleting a tree just before makes
 // it search past the recently freed ones, which costs more than the copying), and neither pays
@@ -27,7 +27,9 @@
 #include <fstream>
 #include <limits>
 #include <map>
+#include <optional>
 #include <string>
+#include <tuple>
 
 namespace fs = std::filesystem;
 
@@ -36,8 +38,9 @@ namespace {
 constexpr int kFolders = 50;
 constexpr int kFilesPerFolder = 100;
 constexpr int64_t kTotalBytes = 200ll << 20;
-constexpr int kTurns = 3;
-constexpr int kSpaceRepetitions = 7;
+constexpr int kCopyTurns = 3;
+constexpr int kSpaceTurns = 5;
+constexpr int kSpaceIterations = 4;
 constexpr double kInstallTarget = 1.2;
 constexpr double kSpaceTarget = 1.5;
 
@@ -64,6 +67,15 @@ void MakeTree(const std::string& data) {
     }
 }
 
+// The CD's script, installing into `destination`.
+void WriteScript(const Scratch& scratch, const std::string& destination) {
+    setup::SetupParams params;
+    params.SetText("ProductName", "Bench");
+    params.SetText("DefaultDir", destination);
+    params.SetLines("ListFiles", {"data\\*.*==%HDPATH%\\data\\"});
+    setup::SaveScript(params, scratch.cdWin + "\\setup.inf");
+}
+
 Scratch& TheScratch() {
     if (!g_scratch) {
         g_scratch = new Scratch;
@@ -78,6 +90,7 @@ Scratch& TheScratch() {
         std::ofstream(g_scratch->cd + "/vtuninst.exe", std::ios::binary) << "uninstaller";
         g_scratch->cdWin = plat::ExcludeTrailingBackslash(plat::WinPathOf(g_scratch->cd));
         g_scratch->devNull = std::fopen("/dev/null", "w");
+        WriteScript(*g_scratch, "C:\\Program Files\\Bench");
     }
     return *g_scratch;
 }
@@ -103,11 +116,7 @@ void BM_CpTree(benchmark::State& state) {
 
 void BM_InstallTree(benchmark::State& state) {
     Scratch& scratch = TheScratch();
-    setup::SetupParams params;
-    params.SetText("ProductName", "Bench");
-    params.SetText("DefaultDir", "C:\\Program Files\\Bench" + std::to_string(state.range(0)));
-    params.SetLines("ListFiles", {"data\\*.*==%HDPATH%\\data\\"});
-    setup::SaveScript(params, scratch.cdWin + "\\setup.inf");
+    WriteScript(scratch, "C:\\Program Files\\Bench" + std::to_string(state.range(0)));
     for (auto _ : state) {
         ::sync();
         const auto start = std::chrono::steady_clock::now();
@@ -145,26 +154,25 @@ void BM_RequiredSpace(benchmark::State& state) {
     state.counters["KB"] = static_cast<double>(kb);
 }
 
-// The copies take turns: cp, install, cp, install, ...
+// Each reference and ours take turns (cp, install, cp, install, ...), so both meet the same
+// state of the machine.
 void RegisterBenchmarks() {
-    for (int turn = 0; turn < kTurns; ++turn) {
-        benchmark::RegisterBenchmark("BM_CpTree", BM_CpTree)->Arg(turn)->Iterations(1)->UseManualTime()->Unit(
-            benchmark::kMillisecond);
-        benchmark::RegisterBenchmark("BM_InstallTree", BM_InstallTree)
-            ->Arg(turn)
-            ->Iterations(1)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
-    }
     using Function = void (*)(benchmark::State&);
-    for (auto [name, function] : {std::pair<const char*, Function>{"BM_DuTree", BM_DuTree},
-                                  std::pair<const char*, Function>{"BM_RequiredSpace", BM_RequiredSpace}})
+    auto add = [](const char* name, Function function, int turn, int iterations) {
         benchmark::RegisterBenchmark(name, function)
-            ->Iterations(1)
-            ->Repetitions(kSpaceRepetitions)
-            ->ReportAggregatesOnly(false)
+            ->Arg(turn)
+            ->Iterations(iterations)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);
+    };
+    for (int turn = 0; turn < kCopyTurns; ++turn) {
+        add("BM_CpTree", BM_CpTree, turn, 1);
+        add("BM_InstallTree", BM_InstallTree, turn, 1);
+    }
+    for (int turn = 0; turn < kSpaceTurns; ++turn) {
+        add("BM_DuTree", BM_DuTree, turn, kSpaceIterations);
+        add("BM_RequiredSpace", BM_RequiredSpace, turn, kSpaceIterations);
+    }
 }
 
 // Shows the usual table and keeps the fastest run of every benchmark.
@@ -187,12 +195,12 @@ public:
             fastest = std::min(fastest, run.GetAdjustedRealTime());
         }
     }
-    // The fastest run's time over the reference's, or infinity when either is missing.
-    double Ratio(const std::string& name, const std::string& reference) const {
+    // The fastest run's time over the reference's, or none when either did not run.
+    std::optional<double> Ratio(const std::string& name, const std::string& reference) const {
         const auto ours = fastest_.find(name);
         const auto theirs = fastest_.find(reference);
         if (ours == fastest_.end() || theirs == fastest_.end())
-            return std::numeric_limits<double>::infinity();
+            return std::nullopt;
         return ours->second / theirs->second;
     }
     bool Failed() const { return failed_; }
@@ -213,12 +221,18 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    const double install = reporter.Ratio("BM_InstallTree", "BM_CpTree");
-    const double space = reporter.Ratio("BM_RequiredSpace", "BM_DuTree");
-    std::printf("\nFastest runs as a multiple of the host tool's:\n"
-                "  install / cp -r                   %5.2f x  (target %.1f)\n"
-                "  ComputeRequiredSpace / du -sk     %5.2f x  (target %.1f)\n",
-                install, kInstallTarget, space, kSpaceTarget);
+    bool overTarget = false;
+    std::printf("\nFastest runs as a multiple of the host tool's:\n");
+    for (const auto& [label, name, reference, target] :
+         {std::tuple{"install / cp -r", "BM_InstallTree", "BM_CpTree", kInstallTarget},
+          std::tuple{"ComputeRequiredSpace / du -sk", "BM_RequiredSpace", "BM_DuTree", kSpaceTarget}}) {
+        const std::optional<double> ratio = reporter.Ratio(name, reference);
+        if (!ratio)
+            continue;
+        std::printf("  %-32s %5.2f x  (target %.1f)%s\n", label, *ratio, target,
+                    *ratio > target ? "  OVER TARGET" : "");
+        overTarget = overTarget || *ratio > target;
+    }
     if (g_scratch) {
         std::error_code ignored;
         fs::remove_all(g_scratch->root, ignored);
@@ -227,5 +241,5 @@ int main(int argc, char** argv) {
         std::printf("a run failed\n");
         return 1;
     }
-    return install > kInstallTarget || space > kSpaceTarget ? 1 : 0;
+    return overTarget ? 1 : 0;
 }
