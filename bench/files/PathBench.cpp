@@ -11,6 +11,7 @@
 //   BM_HostPathColdCache    HostPath() right after ResetPathCache() (listings read again)
 // At the end the program prints each warm cost as a multiple of the stat() reference, from the
 // fastest repetition of each, and exits with 1 when one is above the target of 3.
+#include "bench/support/FastestReporter.h"
 #include "platform/files/Files.h"
 #include "platform/files/WinPath.h"
 #include "platform/text/Cp1251.h"
@@ -25,7 +26,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -195,40 +195,13 @@ BENCHMARK(BM_StatExactHostPaths)
     ->Repetitions(kRepetitions);
 BENCHMARK(BM_HostPathColdCache)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-struct Timing {
-    double real = std::numeric_limits<double>::infinity();
-    double cpu = std::numeric_limits<double>::infinity();
-};
-
-// Shows the usual table (coloured on a terminal) and keeps the fastest repetition of every
-// benchmark, in wall-clock and in CPU time.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
-                continue;
-            Timing& fastest = fastest_[run.run_name.function_name];
-            fastest.real = std::min(fastest.real, run.GetAdjustedRealTime());
-            fastest.cpu = std::min(fastest.cpu, run.GetAdjustedCPUTime());
-        }
-    }
-    const std::map<std::string, Timing>& Fastest() const { return fastest_; }
-
-private:
-    std::map<std::string, Timing> fastest_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    RatioReporter reporter;
+    bench_support::FastestReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
@@ -236,7 +209,7 @@ int main(int argc, char** argv) {
     // moment during one of them does not flatter our numbers.
     int status = 0;
     const auto& fastest = reporter.Fastest();
-    Timing reference;
+    bench_support::Timing reference;
     for (const char* name : {"BM_StatExactHostPaths", "BM_StatExactHostPaths_again"}) {
         if (const auto found = fastest.find(name); found != fastest.end()) {
             reference.real = std::min(reference.real, found->second.real);

@@ -10,6 +10,7 @@
 // it search past the recently freed ones, which costs more than the copying), and neither pays
 // for the write-back of the other's 200 MB. At the end the program prints each ratio from the
 // fastest runs and exits with 1 when one is above its target (1.2 and 1.5).
+#include "bench/support/FastestReporter.h"
 #include "platform/files/WinPath.h"
 #include "setup/ConsoleUI.h"
 #include "setup/Installer.h"
@@ -25,8 +26,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <limits>
-#include <map>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -175,41 +174,6 @@ void RegisterBenchmarks() {
     }
 }
 
-// Shows the usual table and keeps the fastest run of every benchmark.
-class FastestReporter : public benchmark::ConsoleReporter {
-public:
-    FastestReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration)
-                continue;
-            if (run.error_occurred) {
-                failed_ = true;
-                continue;
-            }
-            double& fastest = fastest_.try_emplace(run.run_name.function_name,
-                                                   std::numeric_limits<double>::infinity())
-                                  .first->second;
-            fastest = std::min(fastest, run.GetAdjustedRealTime());
-        }
-    }
-    // The fastest run's time over the reference's, or none when either did not run.
-    std::optional<double> Ratio(const std::string& name, const std::string& reference) const {
-        const auto ours = fastest_.find(name);
-        const auto theirs = fastest_.find(reference);
-        if (ours == fastest_.end() || theirs == fastest_.end())
-            return std::nullopt;
-        return ours->second / theirs->second;
-    }
-    bool Failed() const { return failed_; }
-
-private:
-    std::map<std::string, double> fastest_;
-    bool failed_ = false;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -217,7 +181,7 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     RegisterBenchmarks();
-    FastestReporter reporter;
+    bench_support::FastestReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
