@@ -5,6 +5,7 @@
 //  - the glow of a 300 x 120 hint over its backdrop: budget 2 ms;
 //  - one frame of a 220 x 80 flying message half way out: budget 1 ms.
 // After the table the ratios are printed.
+#include "bench/support/MemcpyReference.h"
 #include "designer/controls/BitmapButtonLook.h"
 #include "designer/controls/FlyBitmapFlight.h"
 #include "designer/controls/HintGlow.h"
@@ -31,14 +32,7 @@ Bitmap Skin(int width, int height) {
     return b;
 }
 
-void Memcpy(benchmark::State& state, size_t bytes) {
-    std::vector<char> from(bytes, 1), to(bytes);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), bytes);
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
-}
+using bench_support::Memcpy;
 
 void MemcpyWindow(benchmark::State& state) {
     Memcpy(state, 640 * 480 * 4);

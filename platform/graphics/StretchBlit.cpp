@@ -4,6 +4,7 @@
 #include "platform/graphics/RasterOps.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace plat::raster {
@@ -50,6 +51,22 @@ struct AxisMap {
 
 constexpr uint32_t kWhitePixel = 0xFFFFFFFFu;
 
+// One stretched row: the pixels of `sourceRow` (null off the source bitmap) at `columns`, white
+// where a column is off it. The loop without tests is the one a stretch nearly always takes.
+void FillRow(std::vector<uint32_t>& buffer, const std::vector<int32_t>& columns, bool allOnSource,
+             const uint32_t* sourceRow) {
+    const size_t count = buffer.size();
+    if (!sourceRow) {
+        std::fill(buffer.begin(), buffer.end(), kWhitePixel);
+    } else if (allOnSource) {
+        for (size_t k = 0; k < count; ++k)
+            buffer[k] = sourceRow[columns[k]];
+    } else {
+        for (size_t k = 0; k < count; ++k)
+            buffer[k] = columns[k] >= 0 ? sourceRow[columns[k]] : kWhitePixel;
+    }
+}
+
 } // namespace
 
 void StretchBlit(Bitmap& target, const TRect& dest, const Bitmap& source, const TRect& sourceRect,
@@ -65,14 +82,15 @@ void StretchBlit(Bitmap& target, const TRect& dest, const Bitmap& source, const 
     const size_t count = static_cast<size_t>(x1 - x0);
 
     // Source column of each visible destination column, or -1 off the source bitmap (white).
-    std::vector<int64_t> columns(count);
-    bool direct = xs.Identity();
+    std::vector<int32_t> columns(count);
+    bool allOnSource = true;
     for (size_t k = 0; k < count; ++k) {
         const int64_t sx = xs.SourceOf(x0 + static_cast<int64_t>(k));
         const bool onSource = sx >= 0 && sx < source.Width();
-        columns[k] = onSource ? sx : -1;
-        direct = direct && onSource;
+        columns[k] = onSource ? static_cast<int32_t>(sx) : -1;
+        allOnSource = allOnSource && onSource;
     }
+    const bool direct = xs.Identity() && allOnSource;
 
     // A stretched source row is built once and reused for every destination row that repeats it.
     std::vector<uint32_t> buffer(count);
@@ -86,9 +104,7 @@ void StretchBlit(Bitmap& target, const TRect& dest, const Bitmap& source, const 
         } else {
             const int64_t key = rowOnSource ? sy : -1;
             if (key != bufferRow) {
-                const uint32_t* sourceRow = rowOnSource ? source.Row(static_cast<int>(sy)) : nullptr;
-                for (size_t k = 0; k < count; ++k)
-                    buffer[k] = (sourceRow && columns[k] >= 0) ? sourceRow[columns[k]] : kWhitePixel;
+                FillRow(buffer, columns, allOnSource, rowOnSource ? source.Row(static_cast<int>(sy)) : nullptr);
                 bufferRow = key;
             }
             from = buffer.data();

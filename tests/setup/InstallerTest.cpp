@@ -35,13 +35,6 @@ class InstallerTest : public ::testing::Test {
         SaveScript(params, cd.Win + "\\setup.inf");
         context.Discover({}, cd.Win + "\\");
     }
-    int SharedCount(const std::string& path) {
-        plat::TRegistry reg(plat::RootKey::LocalMachine);
-        if (!reg.OpenKeyReadOnly("\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs") ||
-            !reg.ValueExists(path))
-            return 0;
-        return reg.ReadInteger(path);
-    }
 
     setup_test::ScratchFolder cd;
     SetupContext context;
@@ -59,13 +52,13 @@ TEST_F(InstallerTest, SharedFilesCompareVersionsAsTextAndCountEveryTime) {
     installer.Install();
     // "10.0.0.0" sorts below "9.0.0.0", so the newer file is not copied, but it is counted and logged.
     EXPECT_EQ(FileVersionText(installed), "9.0.0.0");
-    EXPECT_EQ(SharedCount(installed), 1);
+    EXPECT_EQ(setup_test::SharedCount(installed), 1);
     EXPECT_EQ(installer.Log()[1], installed);
 
     plat::WriteFileBytes(cd.Win + "\\lib.dll", testing_support::MakePeWithVersion(9, 1, 0, 0));
     installer.Install();
     EXPECT_EQ(FileVersionText(installed), "9.1.0.0");
-    EXPECT_EQ(SharedCount(installed), 2);
+    EXPECT_EQ(setup_test::SharedCount(installed), 2);
     EXPECT_EQ(FileVersionText(cd.Win + "\\nothing"), " ");
     EXPECT_EQ(FileVersionText(cd.Win + "\\setup.inf"), "0");
 }
@@ -166,7 +159,7 @@ TEST_F(InstallerTest, RunUnderTheWindowsFolderTakesTheSharedPath) {
     Installer installer(context, ui);
     installer.Install();
     std::string command = context.WindowsDir + "\\tool.exe";
-    EXPECT_EQ(SharedCount(command), 1);
+    EXPECT_EQ(setup_test::SharedCount(command), 1);
     EXPECT_EQ(installer.Log()[1], command);
 }
 

@@ -16,6 +16,14 @@ void FreshPrefix() {
     plat::ResetPathCache();
 }
 
+std::optional<int> SharedCount(const std::string& path) {
+    plat::TRegistry reg(plat::RootKey::LocalMachine);
+    if (!reg.OpenKeyReadOnly("\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs") ||
+        !reg.ValueExists(path))
+        return std::nullopt;
+    return reg.ReadInteger(path);
+}
+
 ScratchFolder MakeFolder(const std::string& hint) {
     ScratchFolder folder;
     folder.Host = testing_support::MakeScratchDir(hint);

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ namespace setup_test {
 
 // Points VERTALIS_PREFIX at a new scratch folder and forgets cached paths and registry contents.
 void FreshPrefix();
+
+// The SharedDLLs use count of `path`, none when it has no value there.
+std::optional<int> SharedCount(const std::string& path);
 
 // A new scratch host folder and its Windows name (ending without backslash).
 struct ScratchFolder {

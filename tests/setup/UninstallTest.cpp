@@ -47,12 +47,7 @@ bool KeyExists(plat::RootKey root, const std::string& path) {
     return plat::TRegistry(root).KeyExists(path);
 }
 
-std::optional<int> SharedCount(const std::string& path) {
-    plat::TRegistry reg(plat::RootKey::LocalMachine);
-    if (!reg.OpenKeyReadOnly(kSharedKey) || !reg.ValueExists(path))
-        return std::nullopt;
-    return reg.ReadInteger(path);
-}
+using setup_test::SharedCount;
 
 class Uninstall : public ::testing::Test {
 protected:
