@@ -147,7 +147,9 @@ TEST_F(DirectoryCacheTest, ListingReadInTheTickOfTheLastChangeIsReadAgain) {
     MakeFile("racy/a.txt");
     const std::string dir = OnC("racy");
     detail::DirectoryCache cache;
-    const struct stat st = StatAged(dir, 0ns, /*wholeSeconds=*/false);
+    // Stamped a little ahead of the clock, so the read surely starts before the tick of the last
+    // change has passed (a stamp of "now" is no longer racy when the clock ticks before the read).
+    const struct stat st = StatAged(dir, -1s, /*wholeSeconds=*/false);
     ASSERT_NE(cache.Get(dir, st)->Find("A.TXT"), nullptr);
     MakeFile("racy/b.txt"); // a change the folder's times would not show
     EXPECT_NE(cache.Get(dir, st)->Find("B.TXT"), nullptr);
@@ -174,7 +176,8 @@ TEST_F(DirectoryCacheTest, WholeSecondTimesStayRacyForTwoSeconds) {
     MakeFile("coarse/a.txt");
     const std::string dir = OnC("coarse");
     detail::DirectoryCache cache;
-    const struct stat recent = StatAged(dir, 1s, /*wholeSeconds=*/true);
+    // Half a second ago, cut to the whole second: at least half a second of racy time is left.
+    const struct stat recent = StatAged(dir, 500ms, /*wholeSeconds=*/true);
     cache.Get(dir, recent);
     cache.Get(dir, recent);
     EXPECT_EQ(cache.Reads(), 2u);
