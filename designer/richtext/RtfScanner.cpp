@@ -1,10 +1,12 @@
 // The reader's tokenizer; see RtfScanner.h for the rules it follows.
 #include "designer/richtext/RtfScanner.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <fstream>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -83,17 +85,21 @@ int WordNumber(std::string_view letters, std::string_view param) {
     return rwOther;
 }
 
+// A document file read through a window of kWindowBytes: the scanner asks for 128 bytes at a
+// time, and a seek and a read of the file for each would cost more than scanning them.
 class FileInput : public TRtfInput {
 public:
     explicit FileInput(const std::string& path) : stream_(path, std::ios::binary) {}
     bool IsOpen() const { return stream_.is_open(); }
     size_t ReadAt(uint64_t offset, char* dest, size_t count) override {
-        stream_.clear();
-        stream_.seekg(static_cast<std::streamoff>(offset));
-        if (!stream_)
+        if (!Holds(offset, count))
+            Load(offset);
+        if (offset < start_ || offset - start_ >= window_.size())
             return 0;
-        stream_.read(dest, static_cast<std::streamsize>(count));
-        return static_cast<size_t>(stream_.gcount());
+        const size_t at = static_cast<size_t>(offset - start_);
+        const size_t n = std::min(count, window_.size() - at);
+        std::memcpy(dest, window_.data() + at, n);
+        return n;
     }
     uint64_t Size() override {
         stream_.clear();
@@ -103,7 +109,33 @@ public:
     }
 
 private:
+    static constexpr size_t kWindowBytes = 64 * 1024;
+
+    // True when the window answers the request: it holds all of it, or all the file has from there.
+    bool Holds(uint64_t offset, size_t count) const {
+        if (offset < start_)
+            return false;
+        const uint64_t end = start_ + window_.size();
+        return offset + count <= end || (atEnd_ && offset <= end);
+    }
+    void Load(uint64_t offset) {
+        window_.resize(kWindowBytes);
+        start_ = offset;
+        stream_.clear();
+        stream_.seekg(static_cast<std::streamoff>(offset));
+        size_t got = 0;
+        if (stream_) {
+            stream_.read(window_.data(), static_cast<std::streamsize>(kWindowBytes));
+            got = static_cast<size_t>(stream_.gcount());
+        }
+        window_.resize(got);
+        atEnd_ = got < kWindowBytes;
+    }
+
     std::ifstream stream_;
+    std::vector<char> window_;
+    uint64_t start_ = 0;
+    bool atEnd_ = false;
 };
 
 } // namespace

@@ -1,6 +1,10 @@
 // The tokenizer's rules: longest match, the parameter forms of the recognised words, escapes,
 // the token length limit, skipped bytes and ignorable groups, and the push-back of styles.
 #include "designer/richtext/RtfScanner.h"
+#include "tests/support/Scratch.h"
+
+#include <algorithm>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -105,6 +109,36 @@ TEST(Scanner, PushedBackTextIsReadFirstAndBounded) {
     while (scanner.PushBack("\\s1 ") && accepted < 1000)
         ++accepted;
     EXPECT_EQ(accepted, TRtfScanner::kMaxStyleChain - 1);
+}
+
+} // namespace
+
+namespace {
+
+// A document file read from anywhere answers with its own bytes: forwards, backwards, across the
+// reader's window, up to and past its end.
+TEST(ScannerFileInput, AnswersEveryOffsetWithTheFilesBytes) {
+    std::string bytes(200 * 1024 + 77, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>('a' + (i * 7919) % 26);
+    const std::string path = testing_support::MakeScratchDir("rtf-input") + "/doc.rtf";
+    testing_support::WriteHostFile(path, bytes);
+    const std::unique_ptr<TRtfInput> input = OpenRtfFile(path);
+    ASSERT_NE(input, nullptr);
+    EXPECT_EQ(input->Size(), bytes.size());
+    const uint64_t offsets[] = {0, 128, 65536 - 64, 150000, 70000, 10, bytes.size() - 100,
+                                bytes.size() - 1, 65536, 131072 - 1};
+    for (const uint64_t offset : offsets) {
+        char block[128];
+        const size_t expected = std::min<size_t>(sizeof block, bytes.size() - offset);
+        ASSERT_EQ(input->ReadAt(offset, block, sizeof block), expected) << offset;
+        EXPECT_EQ(std::string(block, expected), bytes.substr(offset, expected)) << offset;
+    }
+    char block[16];
+    EXPECT_EQ(input->ReadAt(bytes.size(), block, sizeof block), 0u);
+    EXPECT_EQ(input->ReadAt(bytes.size() + 5000, block, sizeof block), 0u);
+    EXPECT_EQ(input->ReadAt(3, block, sizeof block), sizeof block) << "still readable after the end";
+    EXPECT_EQ(std::string(block, sizeof block), bytes.substr(3, sizeof block));
 }
 
 } // namespace
