@@ -30,8 +30,10 @@ namespace plat {
 
 using detail::CopyHostFile;
 using detail::FileDescriptor;
+using detail::IsReadOnly;
 using detail::Placement;
 using detail::ResolvedPath;
+using detail::SameFile;
 using detail::WriteAll;
 
 namespace {
@@ -47,18 +49,12 @@ std::string Reason(int error) { return std::generic_category().message(error); }
     throw EFileError(std::string("Cannot ") + verb + " file " + detail::QuotePath(winPath) + ". " + reason);
 }
 
-bool IsReadOnly(const struct stat& st) { return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0; }
-
 bool IsFile(const std::optional<ResolvedPath>& path) {
     return path && path->exists && !S_ISDIR(path->st.st_mode);
 }
 
 bool IsFolder(const std::optional<ResolvedPath>& path) {
     return path && path->exists && S_ISDIR(path->st.st_mode);
-}
-
-bool SameFile(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 void ForgetParent(const std::string& host) { detail::ForgetFolder(detail::HostDirName(host)); }

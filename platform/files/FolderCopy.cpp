@@ -3,6 +3,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/files/DirectoryCache.h"
+#include "platform/files/FilesInternal.h"
 #include "platform/files/HostCopy.h"
 #include "platform/files/PathName.h"
 #include "platform/files/PathResolver.h"
@@ -29,6 +30,24 @@ detail::ResolvedPath ResolveFolder(std::string_view winPath) {
     if (!dir.exists || !S_ISDIR(dir.st.st_mode))
         throw EFileError("Cannot open folder " + detail::QuotePath(winPath) + ". No such folder");
     return dir;
+}
+
+// The name as a path component (trailing dots and blanks dropped), or none for a name Windows
+// refuses or one that is no single component.
+std::optional<std::string> NormalizedName(std::string_view name) {
+    try {
+        detail::WinPathParts parts = detail::ParseWinPath("C:\\" + std::string(name));
+        if (parts.components.size() != 1 || name.find_first_of("\\/") != name.npos)
+            return std::nullopt;
+        return std::move(parts.components.front());
+    } catch (const EFileError&) {
+        return std::nullopt;
+    }
+}
+
+mode_t CopyMode(const struct stat& from, CopyAttributes attributes) {
+    const mode_t mode = from.st_mode & 07777;
+    return attributes == CopyAttributes::Writable && detail::IsReadOnly(from) ? mode | S_IWUSR : mode;
 }
 
 } // namespace
@@ -61,32 +80,6 @@ struct TFolderCopy::Folder {
     }
 };
 
-namespace {
-
-// The name as a path component (trailing dots and blanks dropped), or none for a name Windows
-// refuses or one that is no single component.
-std::optional<std::string> NormalizedName(std::string_view name) {
-    try {
-        detail::WinPathParts parts = detail::ParseWinPath("C:\\" + std::string(name));
-        if (parts.components.size() != 1 || name.find_first_of("\\/") != name.npos)
-            return std::nullopt;
-        return std::move(parts.components.front());
-    } catch (const EFileError&) {
-        return std::nullopt;
-    }
-}
-
-bool SameFile(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-mode_t CopyMode(const struct stat& from, CopyAttributes attributes) {
-    const mode_t mode = from.st_mode & 07777;
-    const bool readOnly = (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
-    return attributes == CopyAttributes::Writable && readOnly ? mode | S_IWUSR : mode;
-}
-
-} // namespace
 
 TFolderCopy::TFolderCopy(std::string_view sourceFolder, std::string_view targetFolder)
     : source_(std::make_unique<Folder>(ResolveFolder(sourceFolder), sourceFolder)),
@@ -134,7 +127,7 @@ bool TFolderCopy::Copy(std::string_view name, CopyAttributes attributes) {
     if (fstatat(target_->fd.Get(), targetHost->c_str(), &existing, 0) == 0) {
         if (S_ISDIR(existing.st_mode))
             return false;
-        if (SameFile(from, existing))
+        if (detail::SameFile(from, existing))
             return true; // a file copied onto itself is already there
     }
     target_->changed = true;

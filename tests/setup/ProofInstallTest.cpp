@@ -38,22 +38,19 @@ class ProofInstall : public ::testing::Test {
     void SetUp() override {
         setup_test::FreshPrefix();
         cd = setup_test::MakeFolder("cd");
-        auto put = [&](const std::string& rel, const std::string& bytes) {
-            testing_support::WriteHostFile(cd.Host + "/" + rel, bytes);
-        };
-        put("readme.txt", "read me");
-        put("velmora.exe", std::string(3000, 'v'));
-        put("data/a.dat", "a");
-        put("data/skip.txt", "not matched");
-        put("data/sub/b.dat", std::string(2048, 'b'));
-        put("data/sub/deep/c.dat", "c");
-        put("config.ini", "[Paths]\r\nHD=%HDPATH%\r\nCD=%cdpath%\r\nOther=%nope% 100%\r\n");
-        put("tools/prepare.exe", "#!/bin/sh\necho ran >> \"$1\"\n");
+        cd.Put("readme.txt", "read me");
+        cd.Put("velmora.exe", std::string(3000, 'v'));
+        cd.Put("data/a.dat", "a");
+        cd.Put("data/skip.txt", "not matched");
+        cd.Put("data/sub/b.dat", std::string(2048, 'b'));
+        cd.Put("data/sub/deep/c.dat", "c");
+        cd.Put("config.ini", "[Paths]\r\nHD=%HDPATH%\r\nCD=%cdpath%\r\nOther=%nope% 100%\r\n");
+        cd.Put("tools/prepare.exe", "#!/bin/sh\necho ran >> \"$1\"\n");
         std::filesystem::permissions(cd.Host + "/tools/prepare.exe", std::filesystem::perms::owner_exec,
                                      std::filesystem::perm_options::add);
-        put("shared.dll", "not a library");
-        put("vtuninst.exe", "uninstaller");
-        put("pkg.txt", "package");
+        cd.Put("shared.dll", "not a library");
+        cd.Put("vtuninst.exe", "uninstaller");
+        cd.Put("pkg.txt", "package");
 
         SetupParams main;
         main.SetText("ProductName", "Velmora");
@@ -222,7 +219,7 @@ TEST_F(ProofInstall, DumpAndCompileGiveTheSameScript) {
     EXPECT_NE(dump.find("      object ListFiles: TMemo\n        Lines.Strings = (\n          '; files'"),
               std::string::npos)
         << dump;
-    testing_support::WriteHostFile(out.Host + "/setup.txt", dump);
+    out.Put("setup.txt", dump);
     ASSERT_EQ(RunSetupCommand({"--compile", out.Host + "/setup.txt", out.Host + "/setup.inf"}, cd.Win, stdout,
                               stderr),
               0);

@@ -31,6 +31,10 @@ ScratchFolder MakeFolder(const std::string& hint) {
     return folder;
 }
 
+void ScratchFolder::Put(const std::string& relative, const std::string& bytes) const {
+    testing_support::WriteHostFile(Host + "/" + relative, bytes);
+}
+
 void RecordingUI::SetPhase(int phase, setup::PhaseStyle style) {
     Events.push_back("phase " + std::to_string(phase) +
                      (style == setup::PhaseStyle::Bold ? " bold" : " normal"));

@@ -22,6 +22,8 @@ std::optional<int> SharedCount(const std::string& path);
 struct ScratchFolder {
     std::string Host;
     std::string Win;
+    // Writes a file below the folder, with its folders; `relative` is a host path ("data/a.dat").
+    void Put(const std::string& relative, const std::string& bytes) const;
 };
 ScratchFolder MakeFolder(const std::string& hint);
 

@@ -54,16 +54,13 @@ protected:
     void SetUp() override {
         setup_test::FreshPrefix();
         cd = setup_test::MakeFolder("cd");
-        auto put = [&](const std::string& rel, const std::string& bytes) {
-            testing_support::WriteHostFile(cd.Host + "/" + rel, bytes);
-        };
-        put("readme.txt", "read me");
-        put("velmora.exe", "program");
-        put("data/a.dat", "a");
-        put("data/sub/deep/c.dat", "c");
-        put("shared.dll", "shared");
-        put("own.dll", "own");
-        put("vtuninst.exe", "uninstaller placeholder");
+        cd.Put("readme.txt", "read me");
+        cd.Put("velmora.exe", "program");
+        cd.Put("data/a.dat", "a");
+        cd.Put("data/sub/deep/c.dat", "c");
+        cd.Put("shared.dll", "shared");
+        cd.Put("own.dll", "own");
+        cd.Put("vtuninst.exe", "uninstaller placeholder");
 
         SetupParams main;
         main.SetText("ProductName", "Velmora");
