@@ -3,9 +3,9 @@
 
 #include "designer/shell/Busy.h"
 #include "designer/shell/Settings.h"
+#include "platform/core/Numeric.h"
 
 #include <charconv>
-#include <cstdio>
 #include <exception>
 
 namespace {
@@ -42,10 +42,7 @@ std::string ScaleSizeWord(const std::string& word, const TDollFactors& factors) 
     if (error != std::errc() || end != rest.data() + rest.size())
         return word; // not a number: the word stays as written
     const double addend = (axis == 'x' || axis == 'y') ? 1.0 : 0.0;
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.1f", number * factor + addend);
-    std::string out = buffer;
-    out.erase(0, out.find_first_not_of(' '));
+    std::string out = plat::FormatFixed(number * factor + addend, /*decimals=*/1);
     if (out.size() > 2 && out.ends_with(".0"))
         out.resize(out.size() - 2);
     return out;

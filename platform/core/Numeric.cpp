@@ -3,6 +3,7 @@
 #include "platform/core/Exceptions.h"
 
 #include <cassert>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -84,6 +85,47 @@ int StrToInt(std::string_view text) {
     if (!TryStrToInt(text, value))
         throw EConvertError(FormatMessage("'%s' is not a valid integer value", std::string(text)));
     return value;
+}
+
+namespace {
+
+// The digits after one optional sign, or nullptr when no digit (or a point, for reals) follows it.
+// from_chars takes a leading minus but not a plus, and no blank or "inf" is a number here.
+const char* AfterPlusSign(std::string_view text, bool pointStarts) {
+    const char* first = text.data();
+    const char* last = first + text.size();
+    const char* digit = first;
+    if (first != last && *first == '+')
+        digit = ++first;
+    else if (first != last && *first == '-')
+        digit = first + 1;
+    if (digit == last || !((*digit >= '0' && *digit <= '9') || (pointStarts && *digit == '.')))
+        return nullptr;
+    return first;
+}
+
+} // namespace
+
+std::string FormatFixed(double value, int decimals) {
+    // Enough for any double in fixed notation (309 integer digits) and the asked decimals.
+    char buffer[400];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    assert(error == std::errc() && "FormatFixed: buffer too small");
+    return std::string(buffer, end);
+}
+
+bool TryStrToFloat(std::string_view text, double& value) {
+    const char* first = AfterPlusSign(text, /*pointStarts=*/true);
+    const char* last = text.data() + text.size();
+    if (first == nullptr)
+        return false;
+    double parsed = 0;
+    const auto [end, error] = std::from_chars(first, last, parsed);
+    if (error != std::errc() || end != last)
+        return false;
+    value = parsed;
+    return true;
 }
 
 int StrToIntDef(std::string_view text, int fallback) {

@@ -1,5 +1,8 @@
 // Numbers as the system computes and writes them: one rounding rule (to nearest, halves to even),
 // one truncating division, and the runtime's integer conversions with their error message.
+// Every conversion here ignores the C library's locale: a program on a Russian desktop has a comma
+// as its decimal separator once the toolkit has called setlocale, and the system's files and
+// texts must read and write the same either way.
 #pragma once
 
 #include <cstdint>
@@ -26,5 +29,12 @@ int StrToIntDef(std::string_view text, int fallback);
 
 // Parses like StrToInt; false when the text is not an integer.
 bool TryStrToInt(std::string_view text, int& value);
+
+// `value` with exactly `decimals` digits after a point (never a comma), rounded to nearest as
+// printf's "%.*f" does in the C locale: FormatFixed(6.66, 1) is "6.7".
+std::string FormatFixed(double value, int decimals);
+
+// A decimal real with a point ("6.5", "-3", "1e3"); false for anything else, including a comma.
+bool TryStrToFloat(std::string_view text, double& value);
 
 } // namespace plat

@@ -1,5 +1,6 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/Numeric.h"
+#include "tests/support/CommaLocale.h"
 
 #include <gtest/gtest.h>
 
@@ -38,4 +39,25 @@ TEST(Numeric, StrToIntRefusesWithTheRuntimeMessage) {
             EXPECT_EQ(e.Message(), std::string("'") + bad + "' is not a valid integer value");
         }
     }
+}
+
+// Files and texts carry numbers with a point whatever the desktop's language: under a comma
+// locale the C library would write "6,5" and read "6.5" as 6.
+TEST(Numeric, RealsUseAPointUnderACommaLocale) {
+    VELMORA_UNDER_COMMA_LOCALE();
+    EXPECT_EQ(FormatFixed(6.6, 1), "6.6");
+    EXPECT_EQ(FormatFixed(6.66, 1), "6.7");
+    EXPECT_EQ(FormatFixed(-0.25, 1), "-0.2"); // to nearest, as "%.1f" does in the C locale
+    EXPECT_EQ(FormatFixed(3.0, 2), "3.00");
+    EXPECT_EQ(FormatFixed(1234567.5, 0), "1234568");
+
+    double v = 0;
+    EXPECT_TRUE(TryStrToFloat("6.5", v));
+    EXPECT_EQ(v, 6.5);
+    EXPECT_TRUE(TryStrToFloat("+13.8", v));
+    EXPECT_EQ(v, 13.8);
+    EXPECT_TRUE(TryStrToFloat("-.5", v));
+    EXPECT_EQ(v, -0.5);
+    for (const char* bad : {"6,5", "", " 6.5", "6.5 ", "+-1", "inf", "nan", "1.2.3", "."})
+        EXPECT_FALSE(TryStrToFloat(bad, v)) << bad;
 }

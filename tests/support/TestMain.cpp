@@ -1,9 +1,12 @@
 // Test entry: points HOME, the XDG folders and the prefix at a scratch folder of this process
-// before any test runs, and removes it at the end.
+// before any test runs, and removes it at the end. It takes the C library's locale from the
+// environment, as the programs do once the toolkit starts, so `make test` under ru_RU.UTF-8 runs
+// every test with a comma decimal separator.
 #include "tests/support/Scratch.h"
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 
@@ -32,6 +35,7 @@ public:
 } // namespace
 
 int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "");
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::AddGlobalTestEnvironment(new ScratchEnvironment);
     return RUN_ALL_TESTS();

@@ -5,6 +5,7 @@
 #include "platform/graphics/PictureWriter.h"
 #include "platform/print/PdfPrinter.h"
 #include "platform/print/Printer.h"
+#include "platform/core/Numeric.h"
 #include "platform/print/PrinterProvider.h"
 #include "platform/text/Cp1251.h"
 
@@ -43,9 +44,8 @@ struct Options {
 }
 
 double Number(const std::string& text, const char* what) {
-    char* end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end || !(v > 0) || v > 1000)
+    double v = 0;
+    if (!plat::TryStrToFloat(text, v) || !(v > 0) || v > 1000)
         Fail(std::string("bad ") + what + " '" + text + "'");
     return v;
 }

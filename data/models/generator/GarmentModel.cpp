@@ -1,6 +1,8 @@
 // Laying out a model's pieces on its sheet and writing its model file, description and look.
 #include "GarmentModel.h"
 
+#include "platform/core/Numeric.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -13,9 +15,7 @@ constexpr int kGap = 3;                       // mm between pieces on the sheet
 constexpr double kPanelW = 239, kPanelH = 212; // the pattern panel's pattern area
 
 std::string Decimal(double v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.1f", v);
-    std::string s = buf;
+    std::string s = plat::FormatFixed(v, /*decimals=*/1);
     if (s.size() > 2 && s.ends_with(".0"))
         s.resize(s.size() - 2);
     return s;

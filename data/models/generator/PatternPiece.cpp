@@ -1,6 +1,8 @@
 // Building, finishing and writing pattern pieces.
 #include "PatternPiece.h"
 
+#include "platform/core/Numeric.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -23,9 +25,8 @@ void AppendSeams(std::vector<std::string>& out, const std::vector<TSeamMark>& se
     for (const TSeamMark& s : seams) {
         std::string line = "#seam " + s.Name + " " + s.Side + " x" + std::to_string(s.Times);
         if (s.Adjust != 0) {
-            char buf[32];
-            std::snprintf(buf, sizeof buf, " %+.2f", s.Adjust);
-            line += buf;
+            line += s.Adjust > 0 ? " +" : " ";
+            line += plat::FormatFixed(s.Adjust, /*decimals=*/2);
         }
         out.push_back(line);
     }

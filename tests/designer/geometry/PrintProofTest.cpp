@@ -2,6 +2,7 @@
 // units spans 60 x 90 mm on paper for the standard doll, and 120 x 90 mm with a back of 13.0 cm;
 // plus the row and page layout with its status texts.
 #include "designer/geometry/ModelPrint.h"
+#include "platform/core/Numeric.h"
 #include "platform/core/Platform.h"
 #include "platform/print/PdfPrinter.h"
 #include "platform/print/Printer.h"
@@ -26,6 +27,13 @@ public:
 private:
     std::string folder_;
 };
+
+// PDF numbers have a point whatever the locale the test runs under.
+double PdfNumber(const std::string& token) {
+    double value = 0;
+    EXPECT_TRUE(plat::TryStrToFloat(token, value)) << token;
+    return value;
+}
 
 struct Extent {
     double MinX = std::numeric_limits<double>::max(), MinY = MinX, MaxX = -MinX, MaxY = -MinX;
@@ -54,13 +62,13 @@ Extent StrokedExtentMm(const std::string& stream) {
         else if (token == "cm" && operands.size() >= 6) {
             double n[6];
             for (int i = 0; i < 6; ++i)
-                n[i] = std::stod(operands[operands.size() - 6 + i]);
+                n[i] = PdfNumber(operands[operands.size() - 6 + i]);
             print_test::Matrix r{n[0] * m[0] + n[1] * m[2],        n[0] * m[1] + n[1] * m[3],
                                  n[2] * m[0] + n[3] * m[2],        n[2] * m[1] + n[3] * m[3],
                                  n[4] * m[0] + n[5] * m[2] + m[4], n[4] * m[1] + n[5] * m[3] + m[5]};
             m = r;
         } else if ((token == "m" || token == "l") && operands.size() >= 2) {
-            const double x = std::stod(operands[operands.size() - 2]), y = std::stod(operands.back());
+            const double x = PdfNumber(operands[operands.size() - 2]), y = PdfNumber(operands.back());
             const double px = (x * m[0] + y * m[2] + m[4]) * 25.4 / 72,
                          py = (x * m[1] + y * m[3] + m[5]) * 25.4 / 72;
             e.MinX = std::min(e.MinX, px), e.MaxX = std::max(e.MaxX, px);

@@ -11,6 +11,7 @@
 #include "platform/print/Printer.h"
 #include "platform/print/PrinterProvider.h"
 #include "platform/print/RecordingPrinter.h"
+#include "tests/support/CommaLocale.h"
 #include "tests/support/Scratch.h"
 
 #include <cstdlib>
@@ -297,6 +298,14 @@ TEST(RtfScale, SizeWordsFollowTheDoll) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(ScaleSizeWord(c.Word, c.Factors), c.Shown) << c.Word;
+}
+
+// The designer runs under the desktop's locale once the toolkit has started; a Russian desktop
+// must still read "6.6", not "6,6".
+TEST(RtfScale, SizeWordsKeepTheirPointOnARussianDesktop) {
+    VELMORA_UNDER_COMMA_LOCALE();
+    EXPECT_EQ(ScaleSizeWord("!X3.3", {2, 1}), "6.6");
+    EXPECT_EQ(ScaleSizeWord("!y6.5", {1, 1.2}), "8.8");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "tests/platform/print/PdfContent.h"
 
+#include "platform/core/Numeric.h"
+
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -59,11 +61,8 @@ std::vector<std::string> Tokens(const std::string& text) {
     return tokens;
 }
 
-bool IsNumber(const std::string& token, double& value) {
-    char* end = nullptr;
-    value = std::strtod(token.c_str(), &end);
-    return end && *end == '\0' && end != token.c_str();
-}
+// PDF numbers have a point whatever the locale the test runs under.
+bool IsNumber(const std::string& token, double& value) { return plat::TryStrToFloat(token, value); }
 
 bool IsPaint(const std::string& op) {
     return op == "f" || op == "f*" || op == "F" || op == "S" || op == "s" || op == "B" || op == "B*" ||
