@@ -15,7 +15,7 @@ namespace {
 constexpr plat::TColor kFrame = plat::RGB(150, 150, 150);
 
 int32_t ReadSize(const std::vector<std::string>& words, size_t i, bool positive) {
-    const int32_t v = plat::StrToInt(i < words.size() ? words[i] : "");
+    const int32_t v = plat::StrToIntDecimal(i < words.size() ? words[i] : "");
     if (positive && (v <= 0 || v > kMaxSheetUnits))
         throw plat::EConvertError("piece size " + plat::IntToStr(v) + " outside 1.." +
                                   plat::IntToStr(kMaxSheetUnits));

@@ -82,8 +82,8 @@ TModelHeader ParseModelHeader(std::string_view line) {
     }
     auto named = ParseNamedNumbers(headerPart);
     header.Name = named.Name;
-    header.Width = plat::StrToInt(named.Words.size() > 0 ? named.Words[0] : "");
-    header.Height = plat::StrToInt(named.Words.size() > 1 ? named.Words[1] : "");
+    header.Width = plat::StrToIntDecimal(named.Words.size() > 0 ? named.Words[0] : "");
+    header.Height = plat::StrToIntDecimal(named.Words.size() > 1 ? named.Words[1] : "");
     return header;
 }
 

@@ -63,7 +63,7 @@ TXY ReadPoint(std::string_view word) {
     if (!word.empty() && word.back() == ')')
         word.remove_suffix(1);
     auto parts = SplitWords(word, ",");
-    return TXY{plat::StrToInt(Word(parts, 0)), plat::StrToInt(Word(parts, 1)), false};
+    return TXY{plat::StrToIntDecimal(Word(parts, 0)), plat::StrToIntDecimal(Word(parts, 1)), false};
 }
 
 std::vector<std::string> SplitWords(std::string_view text, std::string_view delimiters) {
@@ -313,7 +313,7 @@ void TPrimEllipse2::ReadText(std::string_view rest) {
     P2 = ReadPoint(Word(words, 1));
     P3 = ReadPoint(Word(words, 2));
     P4 = ReadPoint(Word(words, 3));
-    Allowance = plat::StrToInt(Word(words, 4));
+    Allowance = plat::StrToIntDecimal(Word(words, 4));
 }
 
 std::string TPrimEllipse2::GetText() const {

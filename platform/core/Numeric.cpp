@@ -106,6 +106,18 @@ const char* AfterPlusSign(std::string_view text, bool pointStarts) {
 
 } // namespace
 
+int StrToIntDecimal(std::string_view text) {
+    const char* first = AfterPlusSign(text, /*pointStarts=*/false);
+    const char* last = text.data() + text.size();
+    int value = 0;
+    if (first == nullptr)
+        throw EConvertError(FormatMessage("'%s' is not a valid integer value", std::string(text)));
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error != std::errc() || end != last)
+        throw EConvertError(FormatMessage("'%s' is not a valid integer value", std::string(text)));
+    return value;
+}
+
 std::string FormatFixed(double value, int decimals) {
     // Enough for any double in fixed notation (309 integer digits) and the asked decimals.
     char buffer[400];

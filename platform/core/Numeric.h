@@ -30,6 +30,10 @@ int StrToIntDef(std::string_view text, int fallback);
 // Parses like StrToInt; false when the text is not an integer.
 bool TryStrToInt(std::string_view text, int& value);
 
+// Decimal only, with an optional sign and nothing else (no blanks, no "$" or "0x"); the same
+// EConvertError as StrToInt otherwise. For formats whose numbers are plain decimal integers.
+int StrToIntDecimal(std::string_view text);
+
 // `value` with exactly `decimals` digits after a point (never a comma), rounded to nearest as
 // printf's "%.*f" does in the C locale: FormatFixed(6.66, 1) is "6.7".
 std::string FormatFixed(double value, int decimals);

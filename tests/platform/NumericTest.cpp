@@ -61,3 +61,17 @@ TEST(Numeric, RealsUseAPointUnderACommaLocale) {
     for (const char* bad : {"6,5", "", " 6.5", "6.5 ", "+-1", "inf", "nan", "1.2.3", "."})
         EXPECT_FALSE(TryStrToFloat(bad, v)) << bad;
 }
+
+TEST(Numeric, StrToIntDecimalTakesOnlyASignAndDigits) {
+    EXPECT_EQ(StrToIntDecimal("-42"), -42);
+    EXPECT_EQ(StrToIntDecimal("+7"), 7);
+    EXPECT_EQ(StrToIntDecimal("-2147483648"), -2147483647 - 1);
+    for (const char* bad : {"$1F", "0x1F", " 5", "\t5", "5 ", "", "-", "+", "+-5", "2147483648", "1e3"}) {
+        try {
+            StrToIntDecimal(bad);
+            ADD_FAILURE() << "accepted '" << bad << "'";
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(e.Message(), "'" + std::string(bad) + "' is not a valid integer value");
+        }
+    }
+}

@@ -77,7 +77,20 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"M(10,10)\nA(0,0,5,5)\n}\n\n", "'' is not a valid integer value", 4},
         BadCase{"M(10,10)\nA(0,0,5,5)\nARC(0,0)\n}\n", "at least two points", 3},
         BadCase{"M(0,10)\n", "sheet width 0", 1}, BadCase{"M(10,10)\nA(0,0,-5,5)\n}\n", "piece size", 2},
-        BadCase{"M(10,10)\nA(0,0,5,5)\nLINE(99999999999,0) (1,1)\n}\n", "not a valid integer", 3}));
+        BadCase{"M(10,10)\nA(0,0,5,5)\nLINE(99999999999,0) (1,1)\n}\n", "not a valid integer", 3},
+        // Numbers are decimal only: no hexadecimal forms and no blanks before the digits, in the
+        // header, a piece header, a point and an allowance alike.
+        BadCase{"M($1F,10)\n", "'$1F' is not a valid integer value", 1},
+        BadCase{"M(10, 10)\n", "' 10' is not a valid integer value", 1},
+        BadCase{"M(10,10)\nA(0,0x1F,5,5)\n}\n", "'0x1F' is not a valid integer value", 2},
+        BadCase{"M(10,10)\nA(0,0,\t5,5)\n}\n", "'\t5' is not a valid integer value", 2},
+        BadCase{"M(10,10)\nA(0,0,5,5)\nLINE(0,$1F) (1,1)\n}\n", "'$1F' is not a valid integer value", 3},
+        BadCase{"M(10,10)\nA(0,0,5,5)\nLINE(0x1F,0) (1,1)\n}\n", "'0x1F' is not a valid integer value", 3},
+        BadCase{"M(10,10)\nA(0,0,5,5)\nLINE(0,\t1) (1,1)\n}\n", "'\t1' is not a valid integer value", 3},
+        BadCase{"M(10,10)\nA(0,0,5,5)\nELLIPSE2(0,0) (2,2) (2,1) (0,1) $1\n}\n",
+                "'$1' is not a valid integer value", 3},
+        BadCase{"M(10,10)\nA(0,0,5,5)\nELLIPSE2(0,0) (2,2) (2,1) (0,1) 0x1\n}\n",
+                "'0x1' is not a valid integer value", 3}));
 
 TEST(ModelReader, RefusesMoreThan64Pieces) {
     std::string text = "M(10,10)\n";
