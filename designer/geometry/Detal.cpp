@@ -178,6 +178,8 @@ void TDetal::PrintAt(plat::Canvas& canvas, int left, int top, int pw, int ph,
     p.OffsetY = top;
     p.ScaleX = double(pw) / SizeX;
     p.ScaleY = double(ph) / SizeY;
+    p.ScaleNumX = pw, p.ScaleDenX = SizeX;
+    p.ScaleNumY = ph, p.ScaleDenY = SizeY;
     for (const auto& prim : Primitives)
         prim->Draw(p);
 }

@@ -89,6 +89,12 @@ int MapCoord(int offset, int32_t value, double scale) {
     return static_cast<int>(std::clamp<int64_t>(int64_t(offset) + plat::Round(v), -(1 << 21), 1 << 21));
 }
 
+int MapCoordExact(int offset, int32_t value, int32_t num, int32_t den) {
+    constexpr int64_t kLimit = 1 << 20; // as MapCoord
+    const int64_t v = std::clamp(plat::DivRound(int64_t(value) * num, den), -kLimit, kLimit);
+    return static_cast<int>(std::clamp<int64_t>(int64_t(offset) + v, -(1 << 21), 1 << 21));
+}
+
 // ---- editing shared by all kinds -------------------------------------------------------------
 
 std::vector<const TXY*> TPrimitiv::Points() const {

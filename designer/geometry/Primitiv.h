@@ -34,6 +34,10 @@ std::vector<std::string> SplitWords(std::string_view text, std::string_view deli
 // coordinates near the 32-bit limits cannot overflow the rasteriser's arithmetic.
 int MapCoord(int offset, int32_t value, double scale);
 
+// The same for a scale given as the ratio num / den (den > 0): offset + round(v * num / den) in
+// exact integers, the way printing scales a piece from its size in units to its size in pixels.
+int MapCoordExact(int offset, int32_t value, int32_t num, int32_t den);
+
 // Everything Draw needs besides the primitive itself.
 struct TDrawParams {
     plat::Canvas* Canvas = nullptr;
@@ -43,6 +47,10 @@ struct TDrawParams {
     int OffsetY = 0;
     double ScaleX = 1.0;
     double ScaleY = 1.0;
+    // When a denominator is positive the axis maps exactly by round(v * Num / Den) instead of
+    // through the precomputed Scale (printing: pixels / units of the piece).
+    int32_t ScaleNumX = 0, ScaleDenX = 0;
+    int32_t ScaleNumY = 0, ScaleDenY = 0;
     std::string PieceCaption;
     const plat::Bitmap* Skin = nullptr; // source of the glue-label glyph; none = no glyph
     std::string PatternFontName;        // face of the glue label

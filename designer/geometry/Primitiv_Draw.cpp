@@ -20,12 +20,14 @@ constexpr plat::TColor kPlain = plat::RGB(0, 0, 0);
 // Where the glue-label glyph lies in the skin picture.
 constexpr plat::TRect kGlyphRect{1235, 463, 1235 + 40, 463 + 120};
 
-int DevX(const TDrawParams& p, const TXY& pt) {
-    return MapCoord(p.OffsetX, pt.X, p.ScaleX);
+int MapX(const TDrawParams& p, int offset, int32_t x) {
+    return p.ScaleDenX > 0 ? MapCoordExact(offset, x, p.ScaleNumX, p.ScaleDenX) : MapCoord(offset, x, p.ScaleX);
 }
-int DevY(const TDrawParams& p, const TXY& pt) {
-    return MapCoord(p.OffsetY, pt.Y, p.ScaleY);
+int MapY(const TDrawParams& p, int offset, int32_t y) {
+    return p.ScaleDenY > 0 ? MapCoordExact(offset, y, p.ScaleNumY, p.ScaleDenY) : MapCoord(offset, y, p.ScaleY);
 }
+int DevX(const TDrawParams& p, const TXY& pt) { return MapX(p, p.OffsetX, pt.X); }
+int DevY(const TDrawParams& p, const TXY& pt) { return MapY(p, p.OffsetY, pt.Y); }
 
 bool AnySelected(const std::vector<const TXY*>& pts) {
     return std::any_of(pts.begin(), pts.end(), [](const TXY* pt) { return pt->Selected; });
@@ -178,8 +180,8 @@ void TPrimArc::DrawCurve(const TDrawParams& p, int offsetX, int offsetY) const {
     c.SetPixel(DevX(at, Pts.front()), DevY(at, Pts.front()), c.Pen.Color);
     double base[2][kMaxCurvePoints];
     for (int i = 0; i <= n; ++i) {
-        base[0][i] = MapCoord(0, Pts[i].X, p.ScaleX);
-        base[1][i] = MapCoord(0, Pts[i].Y, p.ScaleY);
+        base[0][i] = MapX(p, 0, Pts[i].X);
+        base[1][i] = MapY(p, 0, Pts[i].Y);
     }
     const double step = 1.0 / (8.0 * n);
     // Counting the steps keeps the number of evaluations exact (8n + 1) where summing t would drift.

@@ -27,6 +27,19 @@ int DivTrunc(int numerator, int denominator) {
     return numerator / denominator; // C++ integer division already truncates toward zero
 }
 
+int64_t DivRound(int64_t numerator, int64_t denominator) {
+    assert(denominator > 0 && "DivRound: the denominator must be positive");
+    int64_t q = numerator / denominator;
+    const int64_t r = numerator % denominator; // has the numerator's sign
+    // 2|r| against the denominator, written so that it cannot overflow (|r| < denominator).
+    const int64_t rest = r < 0 ? -r : r;
+    const bool beyondHalf = rest > denominator - rest;
+    const bool half = rest == denominator - rest;
+    if (beyondHalf || (half && (q & 1) != 0))
+        q += r < 0 ? -1 : 1;
+    return q;
+}
+
 std::string IntToStr(int64_t value) { return std::to_string(value); }
 
 namespace {

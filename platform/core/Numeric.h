@@ -17,6 +17,10 @@ int Round(double value);
 // Integer division truncating toward zero; division by zero is a programming error.
 int DivTrunc(int numerator, int denominator);
 
+// numerator / denominator rounded to nearest, halves to even, computed exactly in integers (a
+// quotient of doubles lands some halves a hair below or above). `denominator` must be positive.
+int64_t DivRound(int64_t numerator, int64_t denominator);
+
 std::string IntToStr(int64_t value);
 
 // Decimal with an optional sign, or hexadecimal after "$" or "0x"/"0X"; leading blanks allowed.

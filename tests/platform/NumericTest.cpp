@@ -21,6 +21,18 @@ TEST(Numeric, DivisionTruncatesTowardZero) {
     EXPECT_EQ(DivTrunc(-2147483647 - 1, -1), -2147483647 - 1);
 }
 
+TEST(Numeric, DivRoundIsExactWithHalvesToEven) {
+    struct Case {
+        int64_t n, d, q;
+    };
+    const Case cases[] = {{2535, 10, 254}, {2525, 10, 252}, {2526, 10, 253}, {-2535, 10, -254},
+                          {-2525, 10, -252}, {-2526, 10, -253}, {7, 7, 1},  {0, 5, 0},
+                          {1, 3, 0},         {2, 3, 1},          {-1, 2, 0}, {-3, 2, -2},
+                          {INT64_MAX, 1, INT64_MAX}, {INT64_MAX, INT64_MAX, 1}, {INT64_MIN, 2, INT64_MIN / 2}};
+    for (const Case& c : cases)
+        EXPECT_EQ(DivRound(c.n, c.d), c.q) << c.n << " / " << c.d;
+}
+
 TEST(Numeric, StrToIntAcceptsDecimalAndHexForms) {
     EXPECT_EQ(StrToInt("  -42"), -42);
     EXPECT_EQ(StrToInt("0x1F"), 31);

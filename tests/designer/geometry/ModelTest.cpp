@@ -2,6 +2,7 @@
 // the proof that printed pieces measure their true size on paper.
 #include "designer/geometry/Model.h"
 
+#include "platform/graphics/RasterCanvas.h"
 #include "platform/registry/Registry.h"
 
 #include <gtest/gtest.h>
@@ -52,6 +53,35 @@ TEST(Model, FillMaskDrivesHitTesting) {
     model->SetTypeShow(TTypeShow::tsUnVisible);
     EXPECT_TRUE(model->Sheet.Empty());
     EXPECT_TRUE(model->Pieces[0]->Mask.Empty());
+}
+
+// The first column of each run of inked columns, left to right.
+std::vector<int> InkedColumnStarts(const plat::Bitmap& b) {
+    std::vector<int> starts;
+    bool previous = false;
+    for (int x = 0; x < b.Width(); ++x) {
+        bool inked = false;
+        for (int y = 0; y < b.Height() && !inked; ++y)
+            inked = (b.GetPixel(x, y) & 0xFFFFFF) != plat::clWhite;
+        if (inked && !previous)
+            starts.push_back(x);
+        previous = inked;
+    }
+    return starts;
+}
+
+TEST(Model, PrintedPointsAreRoundedExactly) {
+    // x = 15 on a piece 10 units wide printed 169 pixels wide lies at 15 * 169 / 10 = 253.5 pixels,
+    // which rounds to the even 254; a precomputed 16.9 pixels per unit gives 253.49999... -> 253.
+    auto model = FromText("M(30,10)\nP(0,0,10,10)\nLINE(0,0) (0,10)\nLINE(15,0) (15,10)\n}\n");
+    plat::Bitmap page(300, 40);
+    plat::RasterCanvas canvas(page);
+    canvas.Brush.Color = plat::clWhite;
+    canvas.FillRect({0, 0, 300, 40});
+    model->Pieces[0]->PrintAt(canvas, /*left=*/10, /*top=*/5, /*pw=*/169, /*ph=*/20, nullptr);
+    const std::vector<int> starts = InkedColumnStarts(page);
+    ASSERT_EQ(starts.size(), 2u);
+    EXPECT_EQ(starts[1] - starts[0], 254);
 }
 
 TEST(Model, PrintSizeFollowsThePrefix) {
