@@ -59,16 +59,28 @@ void TBitmapButtons::MouseDown(plat::TMouseButton button, plat::TShiftState shif
     TControl::MouseDown(button, shift, x, y);
 }
 
+void TBitmapButtons::BackToRest() {
+    shownState_ = 0;
+    SendToBack();
+    Repaint();
+}
+
 void TBitmapButtons::MouseUp(plat::TMouseButton button, plat::TShiftState shift, int x, int y) {
     if (button == plat::TMouseButton::Left) {
         TItemBitmapButtons* pressed = PressedItem();
         TakeRegions();
         const bool clicked = regions_.Release(x, y) >= 0;
-        shownState_ = 0;
-        SendToBack();
-        Repaint();
-        if (clicked && pressed && pressed->OnLClick)
-            pressed->OnLClick(*pressed);
+        // The handler runs while the pressed image is still the state, so it can tell which
+        // region was pressed; the panel goes back to image 0 afterwards, also when it throws.
+        if (clicked && pressed && pressed->OnLClick) {
+            try {
+                pressed->OnLClick(*pressed);
+            } catch (...) {
+                BackToRest();
+                throw;
+            }
+        }
+        BackToRest();
     }
     TControl::MouseUp(button, shift, x, y);
 }

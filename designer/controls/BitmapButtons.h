@@ -20,7 +20,8 @@ class TBitmapButtons : public TBaseComponent {
 public:
     explicit TBitmapButtons(plat::TControl* parent);
 
-    int State() const { return regions_.State(); }
+    // The image shown: set by SetState, by a press, and back to 0 after a release.
+    int State() const { return shownState_; }
     void SetState(int state);
     // The skin (not owned) and the corner of image 0 in it.
     const plat::Bitmap* OrgImage = nullptr;
@@ -37,6 +38,7 @@ public:
 private:
     std::vector<TItemBitmapButtons*> Items() const;
     void TakeRegions();
+    void BackToRest();
 
     TBitmapButtonsRegions regions_;
     int shownState_ = 0;

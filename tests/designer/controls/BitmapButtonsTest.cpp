@@ -63,6 +63,27 @@ TEST(BitmapButtons, ReleaseOutsideTheRegionRaisesNoClickButReturnsToImage0) {
     EXPECT_EQ(p.panel.Snapshot().GetPixel(5, 5), kImages[0]);
 }
 
+TEST(BitmapButtons, StateIsTheImageShownAndTheClickSeesThePressedOne) {
+    Panel p;
+    p.panel.SetState(2);
+    EXPECT_EQ(p.panel.State(), 2);
+    EXPECT_EQ(p.panel.Snapshot().GetPixel(5, 5), kImages[2]);
+
+    int stateInClick = -1;
+    plat::TColor shownInClick = 0;
+    p.second.OnLClick = [&](TItemBitmapButtons&) {
+        stateInClick = p.panel.State();
+        shownInClick = p.panel.Snapshot().GetPixel(5, 5);
+    };
+    plat::SendMouse(p.panel, plat::TMouseAction::Press, plat::TMouseButton::Left, 30, 5);
+    EXPECT_EQ(p.panel.State(), 2);
+    plat::SendMouse(p.panel, plat::TMouseAction::Release, plat::TMouseButton::Left, 30, 5);
+    EXPECT_EQ(stateInClick, 2);
+    EXPECT_EQ(shownInClick, kImages[2]);
+    EXPECT_EQ(p.panel.State(), 0);
+    EXPECT_EQ(p.panel.Snapshot().GetPixel(5, 5), kImages[0]);
+}
+
 TEST(BitmapButtons, MovementSetsCursorAndHintOfTheRegion) {
     Panel p;
     plat::SendMouse(p.panel, plat::TMouseAction::Move, plat::TMouseButton::Left, 30, 5);
