@@ -46,18 +46,9 @@ bool RegisterFont(std::string_view path, std::string_view face) {
     }
 }
 
-std::string FontResourceToRemove(std::string_view path) {
-    const std::string name = plat::ExtractFileName(path);
-    const size_t dot = name.find('.');
-    const std::string ext = dot == std::string::npos ? std::string() : name.substr(dot, 4);
-    if (plat::UpperCase(ext) != ".TTF")
-        return std::string(path);
-    return plat::IncludeTrailingBackslash(plat::SystemDirectory()) + name.substr(0, dot) + ".fot";
-}
-
 bool UnregisterFont(std::string_view path) {
     try {
-        return plat::UnregisterFontFile(plat::HostPath(FontResourceToRemove(path)));
+        return plat::UnregisterFontFile(plat::HostPath(path));
     } catch (const plat::EFileError&) {
         return false;
     }

@@ -23,8 +23,6 @@ void DrawTransparent(int x, int y, plat::Canvas& destination, const plat::Bitmap
 
 // Makes a font file (Windows path) available; with a face name, under that name too.
 bool RegisterFont(std::string_view path, std::string_view face = {});
-// The font resource UnregisterFont removes for `path`: for a ".TTF" name (the four characters
-// from the first dot, any case) the ".fot" file of the same base name in the system folder,
-// otherwise the file itself.
-std::string FontResourceToRemove(std::string_view path);
+// Removes the font file `path` that RegisterFont added, with its face name; false when it was not
+// registered. The file is removed under the name it was added by, whatever its extension.
 bool UnregisterFont(std::string_view path);

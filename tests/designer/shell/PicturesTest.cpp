@@ -1,9 +1,13 @@
 #include "designer/shell/Pictures.h"
 #include "platform/core/Platform.h"
 #include "platform/files/WinPath.h"
+#include "platform/graphics/Fonts.h"
+#include "platform/graphics/GuiApplication.h"
 #include "platform/graphics/RasterCanvas.h"
 #include "tests/support/Scratch.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace plat;
@@ -92,12 +96,20 @@ TEST(LoadPicture, LoadsAtLeast24BitsAndLeavesFailuresEmpty) {
     EXPECT_TRUE(bitmap.Empty());
 }
 
-TEST(Fonts, TrueTypeNamesAreRemovedThroughTheirFotFileInTheSystemFolder) {
-    EXPECT_EQ(FontResourceToRemove("D:\\cd\\metip___.ttf"), SystemDirectory() + "\\metip___.fot");
-    EXPECT_EQ(FontResourceToRemove("D:\\cd\\Metip.TtF"), SystemDirectory() + "\\Metip.fot");
-    // The extension is taken from the first dot: "a.ttf.bak" counts as ".TTF".
-    EXPECT_EQ(FontResourceToRemove("D:\\cd\\a.ttf.bak"), SystemDirectory() + "\\a.fot");
-    EXPECT_EQ(FontResourceToRemove("D:\\cd\\comtech.fon"), "D:\\cd\\comtech.fon");
-    EXPECT_EQ(FontResourceToRemove("D:\\c.d\\plain"), "D:\\c.d\\plain");
+TEST(Fonts, BothFontsAreUnregisteredUnderTheNamesTheyWereRegisteredBy) {
+    constexpr const char* kSerifFont = "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf";
+    if (!std::filesystem::exists(kSerifFont))
+        GTEST_SKIP() << kSerifFont << " is not installed (Debian package fonts-dejavu-core)";
+    setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
+    EnsureGuiApplication();
+    const std::string cd = testing_support::MakeScratchDir("cd");
+    for (const char* name : {"comtech.fon", "metip___.ttf"}) {
+        std::filesystem::copy_file(kSerifFont, cd + "/" + name);
+        const std::string path = WinPathOf(cd + "/" + name);
+        ASSERT_TRUE(RegisterFont(path, "Derazuv")) << name;
+        EXPECT_TRUE(UnregisterFont(path)) << name;
+        EXPECT_EQ(ResolveFontFamily("Derazuv"), DefaultFontFamily()) << name << " still registered";
+        EXPECT_FALSE(UnregisterFont(path)) << name;
+    }
     EXPECT_FALSE(RegisterFont("C:\\no\\such.ttf", "Derazuv"));
 }
