@@ -124,15 +124,10 @@ void ImportRegText(std::string_view text) {
 void ImportRegFile(std::string_view path) { ImportRegText(plat::ReadFileBytes(path)); }
 
 bool IsFirstRun() {
-    plat::TRegistry reg(plat::RootKey::CurrentUser);
-    if (!reg.OpenKeyReadOnly(std::string("\\") + kProductKey))
-        return true;
-    const auto value = reg.GetValue("DefaultSlot");
-    if (!value)
-        return true;
-    const bool isString = value->Type == static_cast<uint32_t>(plat::RegDataType::String);
-    const int slot = isString ? plat::StrToIntDef(value->Data, -1) : -1;
-    return slot < 0;
+    // Read as the outfit slots read it: a DWORD counts as well as a decimal string, so a
+    // "DefaultSlot" written by another tool never brings the defaults back over the child's outfits.
+    plat::TRegIniFile ini(kProductKey);
+    return ini.ReadInteger("", "DefaultSlot", -1) < 0;
 }
 
 void ImportDefaultsOnFirstRun() {

@@ -104,6 +104,33 @@ TEST_F(RegImportTest, FirstRunImportsTheDefaultsOnceDefaultSlotExists) {
     EXPECT_EQ(ini.ReadString("States1", "pl03", ""), "changed");
 }
 
+TEST_F(RegImportTest, ADefaultSlotStoredAsADWordIsNoFirstRun) {
+    const std::string cd = testing_support::MakeScratchDir("cd");
+    testing_support::WriteHostFile(cd + "/Resource/velmora.reg",
+                                   "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Vertalis\\Velmora\\States1]\r\n"
+                                   "\"pl03\"=hex:02,ff\r\n");
+    ReadSettings(plat::WinPathOf(cd));
+    {
+        plat::TRegistry reg(RootKey::CurrentUser);
+        ASSERT_TRUE(reg.OpenKey(std::string("\\") + kProductKey, /*canCreate=*/true));
+        reg.WriteInteger("DefaultSlot", 2);
+        reg.CloseKey();
+    }
+    plat::TRegIniFile ini(kProductKey);
+    ini.WriteString("States1", "pl03", "child's");
+    EXPECT_FALSE(IsFirstRun());
+    ImportDefaultsOnFirstRun();
+    EXPECT_EQ(ini.ReadString("States1", "pl03", ""), "child's");
+
+    {
+        plat::TRegistry reg(RootKey::CurrentUser);
+        ASSERT_TRUE(reg.OpenKey(std::string("\\") + kProductKey, /*canCreate=*/false));
+        reg.WriteInteger("DefaultSlot", -1);
+        reg.CloseKey();
+    }
+    EXPECT_TRUE(IsFirstRun());
+}
+
 TEST_F(RegImportTest, ReadsRealExportFilesLineByLine) {
     const std::string dir = testing_support::TestDataDir("reg");
     if (dir.empty())
