@@ -4,8 +4,11 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/Numeric.h"
 #include "platform/files/Files.h"
+#include "platform/registry/RegExportLines.h"
 #include "platform/registry/Registry.h"
 
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -106,7 +109,7 @@ private:
 } // namespace
 
 void ImportRegText(std::string_view text) {
-    Importer importer;
+    std::vector<std::string> lines;
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
@@ -115,9 +118,12 @@ void ImportRegText(std::string_view text) {
         std::string_view line = text.substr(start, end - start);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        importer.Line(line);
+        lines.emplace_back(line);
         start = end + 1;
     }
+    Importer importer;
+    for (const std::string& line : plat::JoinContinuedHexLines(lines))
+        importer.Line(line);
     plat::RegistryFlush();
 }
 

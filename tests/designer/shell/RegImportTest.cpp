@@ -41,6 +41,16 @@ TEST_F(RegImportTest, HexItemsTakeTwoCharactersEachAndCountOthersAsZero) {
     EXPECT_EQ(Binary(RootKey::CurrentUser, "\\Software\\T", "spaced"), std::string("\x01\x00", 2));
 }
 
+TEST_F(RegImportTest, HexValuesContinuedOverSeveralLinesAreWhole) {
+    ImportRegText("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\T]\r\n"
+                  "\"long\"=hex:01,02,\\\r\n"
+                  "  03,04,\\\r\n"
+                  "  05\r\n"
+                  "\"after\"=hex:06\r\n");
+    EXPECT_EQ(Binary(RootKey::CurrentUser, "\\Software\\T", "long"), "\x01\x02\x03\x04\x05");
+    EXPECT_EQ(Binary(RootKey::CurrentUser, "\\Software\\T", "after"), "\x06");
+}
+
 TEST_F(RegImportTest, StringsAreStoredUnchangedAndOtherFormsIgnored) {
     ImportRegText("[HKEY_LOCAL_MACHINE\\Software\\T]\n"
                   "\"path\"=\"C:\\\\dir\\\"\n"
