@@ -4,6 +4,7 @@
 // "#seam" remarks have equal lengths, every description loads and follows the doll, and the
 // default outfits import and name models that exist and can be worn together.
 #include "designer/geometry/Model.h"
+#include "designer/layout/FabricLayout.h"
 #include "designer/richtext/RtfScale.h"
 #include "designer/shell/RegImport.h"
 #include "designer/shell/Settings.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -29,7 +31,8 @@ namespace fs = std::filesystem;
 using geom::TModel;
 
 constexpr double kSeamTolerance = 0.5; // mm
-constexpr int kMaxMaterial = 35;       // 12 stretch and 24 tiled fabrics
+// The drum's fabrics: the stretch sheet's, then the tiled sheet's.
+constexpr int kMaxMaterial = layout::kFabricStretchCount + layout::kFabricTiledCount - 1;
 
 // Wardrobe order: file mask prefix, layer code and the fewest models the class offers.
 struct TClassInfo {
@@ -430,6 +433,13 @@ TEST_F(Wardrobe, EveryModelHasADescriptionThatFollowsTheDoll) {
 TEST_F(Wardrobe, DefaultOutfitsImportAndDressTheDollSensibly) {
     const std::string reg = ReadAll(Cd() + "/Resource/velmora.reg");
     ASSERT_TRUE(reg.starts_with("REGEDIT4\r\n"));
+    // The fabric bytes were chosen by the numbering the file's remark states; it must be the
+    // sheets' numbering, or a byte meant for a tiled fabric picks a stretch one.
+    char ranges[96];
+    std::snprintf(ranges, sizeof ranges, "00..%02x the %d stretch fabrics of\r\n; FillsS.bmp, %02x..%02x the %d tiled",
+                  layout::kFabricStretchCount - 1, layout::kFabricStretchCount, layout::kFabricStretchCount,
+                  kMaxMaterial, layout::kFabricTiledCount);
+    EXPECT_NE(reg.find(ranges), std::string::npos) << "velmora.reg states another fabric numbering than " << ranges;
     ASSERT_TRUE(IsFirstRun());
     ImportRegText(reg);
     EXPECT_FALSE(IsFirstRun());
