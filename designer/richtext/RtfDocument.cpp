@@ -400,6 +400,12 @@ void TRtfDocument::BuildIndex() {
             topic = NewTopic();
         }
         if (t.IsControl() && t.Is("{")) {
+            if (region == Region::Footnote && depth == regionDepth) {
+                // A group opened at the level of the topic's text after footnotes written there
+                // ("#{\footnote a}{\b Title}"): the topic's text begins with that group.
+                endFootnoteRegion(before);
+                afterFootnotes = true;
+            }
             stack.Push(state);
             ++depth;
             continue;

@@ -108,6 +108,22 @@ TEST(RtfDocument, IndexNamesTopicsByFootnotes) {
     EXPECT_TRUE(TextAt(*doc, "Second").Style.Bold);
 }
 
+TEST(RtfDocument, AGroupAfterAFootnoteInTheTopicTextStartsTheTopic) {
+    auto doc = Load("\\pard\\plain Intro\\par\\page\n"
+                    "#{\\footnote first}{\\b Title}\\par Body\\par\\page\n"
+                    "#{\\footnote second}${\\footnote Second}{\\i Lead} more\\par}");
+    TTopicLoadOptions options;
+    ASSERT_TRUE(doc->LoadTopic("first", options));
+    EXPECT_EQ(Words(*doc), "\xB6"
+                           "Title\xB6"
+                           "Body\xB6");
+    EXPECT_TRUE(TextAt(*doc, "Title").Style.Bold);
+    ASSERT_TRUE(doc->LoadTopic("second", options));
+    EXPECT_EQ(Words(*doc), "\xB6"
+                           "Lead_more\xB6");
+    EXPECT_EQ(doc->Topics[2].Title, "Second");
+}
+
 TEST(RtfDocument, BoldSwitchesAndUnrecognisedWords) {
     auto doc = Load("#{\\footnote t}\\plain a \\b b \\b0 c\\b d\\b0e \\b1 f\\par}");
     ASSERT_TRUE(doc->LoadTopic("t", {}));
