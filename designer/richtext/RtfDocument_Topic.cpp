@@ -52,7 +52,6 @@ struct PictureData {
     int ScaleY = 100;
     PictureFormat Format = PictureFormat::Metafile;
     std::string Bytes;
-    int PendingNibble = -1;
 };
 
 class TopicLoader {
@@ -225,18 +224,14 @@ private:
         return StartsWith(s, "\\picw") || StartsWith(s, "\\pich");
     }
 
+    // Each text token holds whole bytes: its characters pair up from its start and an odd last
+    // one is dropped, so a blank between runs of data never shifts the bytes that follow it.
     void PictureText(std::string_view text) {
-        for (char c : text) {
+        for (size_t i = 0; i + 1 < text.size(); i += 2) {
             if (picture_.Bytes.size() >= kMaxPictureBytes)
                 return;
-            const int v = HexDigit(c);
-            if (picture_.PendingNibble < 0) {
-                picture_.PendingNibble = v < 0 ? 0x100 : v;
-                continue;
-            }
-            const int hi = picture_.PendingNibble;
-            picture_.PendingNibble = -1;
-            picture_.Bytes += static_cast<char>(hi > 15 || v < 0 ? 0 : hi * 16 + v);
+            const int hi = HexDigit(text[i]), lo = HexDigit(text[i + 1]);
+            picture_.Bytes += static_cast<char>(hi < 0 || lo < 0 ? 0 : hi * 16 + lo);
         }
     }
 

@@ -25,15 +25,17 @@ QImage Source() {
 
 // The picture as the hexadecimal digits a picture group holds, 64 to a line as word processors
 // write them.
-std::string PngHex() {
+std::string PngHex(bool blankInLines = false) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     EXPECT_TRUE(QImageWriter(&buffer, "png").write(Source()));
     const std::string hex = bytes.toHex().toStdString();
     std::string out;
-    for (size_t i = 0; i < hex.size(); i += 64)
-        out += hex.substr(i, 64) + "\r\n";
+    for (size_t i = 0; i < hex.size(); i += 64) {
+        const std::string line = hex.substr(i, 64);
+        out += (blankInLines && line.size() > 10 ? line.substr(0, 10) + " " + line.substr(10) : line) + "\r\n";
+    }
     return out;
 }
 
@@ -97,6 +99,28 @@ TEST_F(RtfPicturePngTest, APngPictureIsDecodedAndPainted) {
     EXPECT_EQ(blue.Right - red.Left + 1, picture->NaturalWidth);
     EXPECT_EQ(red.Bottom - red.Top + 1, picture->Ascent);
     EXPECT_EQ(picture->NaturalWidth, 2 * picture->Ascent);
+}
+
+// Blanks between the bytes of the data, as some writers put them, leave every byte in its place.
+TEST_F(RtfPicturePngTest, BlanksInsideThePictureDataShiftNoBytes) {
+    TrtfView view;
+    view.Resize(300, 200);
+    view.Document.LoadInput(
+        std::make_unique<TRtfMemoryInput>("{\\rtf1{\\fonttbl{\\f0 Sans;}}#{\\footnote t}\\plain "
+                                          "{\\pict\\pngblip\\picw8\\pich8\\picwgoal1440\\pichgoal720 \r\n" +
+                                          PngHex(/*blankInLines=*/true) + "}\\par}"),
+        "C:\\x.rtf");
+    ASSERT_TRUE(view.ShowTopic("t"));
+    const TRTFBitmap* picture = nullptr;
+    for (const auto& e : view.Document.Elements) {
+        if (e->Kind() == ElementKind::Bitmap)
+            picture = static_cast<const TRTFBitmap*>(e.get());
+    }
+    ASSERT_NE(picture, nullptr);
+    ASSERT_NE(picture->Picture, nullptr);
+    ASSERT_EQ(picture->Picture->Width(), 8);
+    EXPECT_EQ(picture->Picture->GetPixel(0, 7), plat::clRed);
+    EXPECT_EQ(picture->Picture->GetPixel(7, 0), plat::clBlue);
 }
 
 } // namespace
