@@ -186,7 +186,7 @@ private:
         }
         doc_.ApplyControlWord(t.Number, t.Text, state_);
         UpdateParagraph();
-        return t.Is("\\page") || t.Is("\\page ");
+        return t.IsPageBreak();
     }
 
     // Picture-mode control words; false for those handled as in normal mode.

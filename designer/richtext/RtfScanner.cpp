@@ -148,6 +148,18 @@ size_t TRtfMemoryInput::ReadAt(uint64_t offset, char* dest, size_t count) {
     return n;
 }
 
+std::string ReadInputBytes(TRtfInput& input, uint64_t offset, size_t count) {
+    std::string bytes;
+    char block[64 * 1024];
+    while (bytes.size() < count) {
+        const size_t n = input.ReadAt(offset + bytes.size(), block, std::min(sizeof block, count - bytes.size()));
+        if (n == 0)
+            break;
+        bytes.append(block, n);
+    }
+    return bytes;
+}
+
 std::unique_ptr<TRtfInput> OpenRtfFile(const std::string& hostPath) {
     auto input = std::make_unique<FileInput>(hostPath);
     if (!input->IsOpen())

@@ -40,6 +40,10 @@ private:
 // A host file opened for reading; the file stays open as long as the object lives.
 std::unique_ptr<TRtfInput> OpenRtfFile(const std::string& hostPath);
 
+// `count` bytes from `offset`, or as many as the input has: ReadAt may answer with fewer bytes
+// than asked (a file is read through a window), so this reads until the count is reached.
+std::string ReadInputBytes(TRtfInput& input, uint64_t offset, size_t count);
+
 enum class TokenKind { Text, Control };
 
 struct TRtfToken {
@@ -49,6 +53,8 @@ struct TRtfToken {
     bool IsControl() const { return Kind == TokenKind::Control; }
     bool IsText() const { return Kind == TokenKind::Text; }
     bool Is(std::string_view text) const { return Text == text; }
+    // The page break that ends a topic: "\page", with or without its delimiting space.
+    bool IsPageBreak() const { return IsControl() && (Is("\\page") || Is("\\page ")); }
 };
 
 // Control-word numbers of the reader's table.

@@ -5,6 +5,9 @@
 #include "platform/core/Numeric.h"
 #include "platform/print/Printer.h"
 
+#include <algorithm>
+#include <string>
+
 namespace {
 
 int MarginPixels(int marginMm, double pageMm, int pagePixels) {
@@ -140,9 +143,7 @@ TRtfClipboardData TrtfView::CopyToClipboard() {
     }
 
     TRtfInput& input = *Document.Input();
-    const uint64_t headerSize = std::min<uint64_t>(Document.HeaderEnd, input.Size());
-    data.RichText.resize(headerSize);
-    data.RichText.resize(input.ReadAt(0, data.RichText.data(), headerSize));
+    data.RichText = ReadInputBytes(input, 0, Document.HeaderEnd);
 
     TRtfState state;
     uint32_t position = Document.Topics.empty() ? 0 : Document.Topics.front().StartPosition;
@@ -160,7 +161,7 @@ TRtfClipboardData TrtfView::CopyToClipboard() {
     TRtfToken token;
     while (scanner.Next(token)) {
         data.RichText += token.Text;
-        if (token.IsControl() && token.Is("\\page "))
+        if (token.IsPageBreak())
             break;
     }
     scanner.SetInput(nullptr);

@@ -224,6 +224,28 @@ TEST_F(RtfviewTest, JumpsHistoryAndContents) {
     EXPECT_EQ(view.Document.CurrentTopicName, "Contents");
 }
 
+TEST_F(RtfviewTest, ClipboardCopyHasTheWholeHeaderAndEndsAtThePageBreak) {
+    // A header past the 64 KB the file is read by at a time, and topics divided by "\\page"
+    // without the space after it.
+    std::string header = "{\\rtf1{\\fonttbl{\\f0 Sans;}}{\\stylesheet";
+    for (int i = 0; header.size() < 80 * 1024; ++i)
+        header += "{\\s" + std::to_string(i % 200) + " Style number " + std::to_string(i) + ";}";
+    header += "}";
+    const std::string hostDir = testing_support::MakeScratchDir("clip");
+    testing_support::WriteHostFile(hostDir + "/doc.rtf",
+                                   header + "#{\\footnote a}\\plain one\\par\\page#{\\footnote b}\\plain two\\par}");
+    const std::string dir = plat::IncludeTrailingBackslash(plat::WinPathOf(hostDir));
+    ASSERT_TRUE(view.LoadFile(dir + "doc.rtf", dir + "doc.rtc"));
+    ASSERT_TRUE(view.ShowTopic("a"));
+    ASSERT_EQ(view.Document.HeaderEnd, header.size());
+
+    const TRtfClipboardData clip = view.CopyToClipboard();
+    EXPECT_EQ(clip.PlainText, "\r\none\r\n");
+    ASSERT_GE(clip.RichText.size(), header.size());
+    EXPECT_EQ(clip.RichText.substr(0, header.size()), header);
+    EXPECT_TRUE(clip.RichText.ends_with("\\plain one\\par\\page")) << clip.RichText.substr(header.size());
+}
+
 TEST_F(RtfviewTest, PrintingPaginatesWithinTheMarginsAndMonochromePrintsBlack) {
     plat::PrinterList printers;
     auto format = plat::PageFormat::FromMillimetres(100, 60, 96, /*bitsPerPixel=*/1);
