@@ -526,12 +526,14 @@ bool TRtfDocument::LoadFile(const std::string& rtfName, const std::string& rtcNa
 
     std::string cache;
     try {
-        if (plat::FileSize(rtcName) >= 0 && static_cast<uint64_t>(plat::FileSize(rtcName)) <= kMaxCacheSize)
-            cache = plat::ReadFileBytes(rtcName);
+        if (plat::FileSize(rtcName) >= 0) {
+            if (auto rtc = OpenRtfFile(plat::HostPath(rtcName)))
+                cache = ReadMatchingCache(*rtc, fileName, size);
+        }
     } catch (const plat::Exception&) {
         cache.clear();
     }
-    if (CacheIsValid(cache, fileName, size) && ReadCache(cache, size))
+    if (!cache.empty() && ReadCache(cache, size))
         return true;
 
     BuildIndex();

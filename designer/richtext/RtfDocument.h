@@ -92,6 +92,9 @@ public:
     // The ".rtc" bytes for the current index; the name, size and time describe the ".rtf".
     std::string CacheBytes(const std::string& rtfFileName, uint32_t rtfSize, uint32_t dosTime) const;
     static bool CacheIsValid(std::string_view cacheHead, const std::string& rtfFileName, uint64_t rtfSize);
+    // The bytes of a cache whose header CacheIsValid accepts; empty for any other cache and for one
+    // over kMaxCacheSize. Only the header is read before it is checked.
+    static std::string ReadMatchingCache(TRtfInput& cache, const std::string& rtfFileName, uint64_t rtfSize);
     // Reads a cache whose header CacheIsValid accepted. On any inconsistency (cut off, counts
     // beyond the data, a topic past `rtfSize`) returns false and leaves the tables as they were.
     bool ReadCache(std::string_view bytes, uint64_t rtfSize);

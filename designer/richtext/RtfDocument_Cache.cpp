@@ -8,6 +8,8 @@ namespace {
 
 constexpr std::string_view kMagic = "RTF4";
 constexpr size_t kHeaderSize = 24;
+// What CacheIsValid looks at: the magic, the name field and the document's size.
+constexpr size_t kCheckedHeadSize = 20;
 
 void Put32(std::string& out, uint32_t v) {
     for (int i = 0; i < 4; ++i)
@@ -108,7 +110,7 @@ std::string TRtfDocument::CacheBytes(const std::string& rtfFileName, uint32_t rt
 // bytes, so a shorter stored name that merely begins the same way does not match. A name longer
 // than the field never matches and the index is rebuilt each time.
 bool TRtfDocument::CacheIsValid(std::string_view head, const std::string& rtfFileName, uint64_t rtfSize) {
-    if (head.size() < 20 || head.substr(0, 4) != kMagic)
+    if (head.size() < kCheckedHeadSize || head.substr(0, 4) != kMagic)
         return false;
     if (rtfFileName.size() > kNameFieldSize)
         return false;
@@ -120,6 +122,17 @@ bool TRtfDocument::CacheIsValid(std::string_view head, const std::string& rtfFil
     const auto* p = reinterpret_cast<const uint8_t*>(head.data() + 16);
     const uint32_t size = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
     return size == rtfSize;
+}
+
+std::string TRtfDocument::ReadMatchingCache(TRtfInput& cache, const std::string& rtfFileName, uint64_t rtfSize) {
+    const uint64_t size = cache.Size();
+    if (size > kMaxCacheSize)
+        return {};
+    std::string bytes = ReadInputBytes(cache, 0, kCheckedHeadSize);
+    if (!CacheIsValid(bytes, rtfFileName, rtfSize))
+        return {};
+    bytes += ReadInputBytes(cache, bytes.size(), static_cast<size_t>(size - bytes.size()));
+    return bytes;
 }
 
 bool TRtfDocument::ReadCache(std::string_view bytes, uint64_t rtfSize) {

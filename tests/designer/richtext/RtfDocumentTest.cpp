@@ -281,6 +281,36 @@ TEST_F(RtfCache, ValidityLooksAtMagicWholeNameAndSize) {
     EXPECT_FALSE(TRtfDocument::CacheIsValid(longHead, "averylongname.rtf", 16));
 }
 
+// An input that counts the bytes it hands out.
+class CountingInput : public TRtfMemoryInput {
+public:
+    using TRtfMemoryInput::TRtfMemoryInput;
+    size_t ReadAt(uint64_t offset, char* dest, size_t count) override {
+        const size_t n = TRtfMemoryInput::ReadAt(offset, dest, count);
+        Given += n;
+        return n;
+    }
+    size_t Given = 0;
+};
+
+TEST_F(RtfCache, OnlyTheHeaderOfAForeignCacheIsRead) {
+    TRtfDocument doc;
+    ASSERT_TRUE(doc.LoadFile(rtf_, rtc_));
+    const std::string good = plat::ReadFileBytes(rtc_);
+    const uint64_t size = plat::FileSize(rtf_);
+
+    CountingInput matching(good);
+    EXPECT_EQ(TRtfDocument::ReadMatchingCache(matching, "help.rtf", size), good);
+
+    // A big cache of another document: its header says so, and the rest is never read.
+    CountingInput foreign(good.substr(0, 24) + std::string(8 * 1024 * 1024, 'x'));
+    EXPECT_EQ(TRtfDocument::ReadMatchingCache(foreign, "help.rtf", size + 1), "");
+    EXPECT_EQ(foreign.Given, 20u);
+    CountingInput otherName(good + std::string(1024 * 1024, 'x'));
+    EXPECT_EQ(TRtfDocument::ReadMatchingCache(otherName, "other.rtf", size), "");
+    EXPECT_EQ(otherName.Given, 20u);
+}
+
 TEST_F(RtfCache, DamagedCachesAreRebuiltNotTrusted) {
     TRtfDocument doc;
     ASSERT_TRUE(doc.LoadFile(rtf_, rtc_));
