@@ -31,4 +31,9 @@ class ERegistryException : public Exception {
 // Formats a message with one "%s" replaced by text, as the runtime's messages are written.
 std::string FormatMessage(const std::string& pattern, const std::string& text);
 
+// The system's reason for an errno value in the runtime's own words ("No such file or
+// directory"), whatever the desktop's language: the C library would give the reason in the
+// locale's language and encoding, which a cp1251 message cannot carry.
+std::string SystemErrorText(int error);
+
 } // namespace plat

@@ -42,7 +42,7 @@ constexpr size_t kCopyBufferSize = 1 << 16;
 constexpr int kFirstDosYear = 1980;
 constexpr int kLastDosYear = 2107;
 
-std::string Reason(int error) { return std::generic_category().message(error); }
+std::string Reason(int error) { return SystemErrorText(error); }
 
 // The runtime's messages for file errors: "Cannot open file "C:\x.txt". No such file or directory".
 [[noreturn]] void Fail(const char* verb, std::string_view winPath, const std::string& reason) {

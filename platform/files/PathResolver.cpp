@@ -157,7 +157,7 @@ private:
             fs::create_directories(folder, error);
             if (error)
                 throw EFileError("Cannot create the prefix folder \"" + HostForMessage(folder.string()) +
-                                 "\". " + error.message());
+                                 "\". " + SystemErrorText(error.value()));
         }
         MakeDriveLink(prefix / "dosdevices" / "c:", "../drive_c");
         MakeDriveLink(prefix / "dosdevices" / "z:", "/");

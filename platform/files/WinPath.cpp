@@ -29,7 +29,7 @@ std::string NormalHostPath(std::string_view hostPath) {
         path = fs::absolute(path, error);
         if (error)
             throw EFileError("Cannot name the host path \"" + Utf8ToCp1251(hostPath) + "\". " +
-                             error.message());
+                             SystemErrorText(error.value()));
     }
     std::string text = path.lexically_normal().string();
     while (text.size() > 1 && text.back() == '/')

@@ -2,6 +2,7 @@
 // PNG reader, and for files reads the host file within a size limit and puts its path in front of
 // any error.
 #include "platform/graphics/PictureLoader.h"
+#include "platform/core/Exceptions.h"
 
 #include "platform/graphics/BmpReader.h"
 #include "platform/graphics/JpegReader.h"
@@ -30,11 +31,11 @@ PictureResult ReadHostFile(const std::string& hostPath, std::string& bytes) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(hostPath.c_str(), "rb"));
     if (!file)
         return PictureFailure(PictureError::FileUnreadable,
-                              "cannot open: " + std::string(std::strerror(errno)));
+                              "cannot open: " + SystemErrorText(errno));
     struct stat info {};
     if (fstat(fileno(file.get()), &info) != 0)
         return PictureFailure(PictureError::FileUnreadable,
-                              "cannot examine: " + std::string(std::strerror(errno)));
+                              "cannot examine: " + SystemErrorText(errno));
     if (!S_ISREG(info.st_mode))
         return PictureFailure(PictureError::FileUnreadable, "not a regular file");
     if (info.st_size > kMaxPictureFileBytes)
@@ -44,7 +45,7 @@ PictureResult ReadHostFile(const std::string& hostPath, std::string& bytes) {
     bytes.resize(static_cast<size_t>(info.st_size));
     if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
         return PictureFailure(PictureError::FileUnreadable,
-                              "cannot read: " + std::string(std::strerror(errno)));
+                              "cannot read: " + SystemErrorText(errno));
     return PictureSuccess();
 }
 

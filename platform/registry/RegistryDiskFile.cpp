@@ -22,7 +22,7 @@ constexpr int kMaxDamagedCopies = 1000;
 constexpr size_t kGenerationBytes = 24;
 
 [[noreturn]] void ThrowSystemError(const std::string& what, const std::string& path, int error) {
-    throw ERegistryException("Cannot " + what + " registry file '" + path + "': " + std::strerror(error));
+    throw ERegistryException("Cannot " + what + " registry file '" + path + "': " + SystemErrorText(error));
 }
 
 int64_t Nanoseconds(const timespec& time) {

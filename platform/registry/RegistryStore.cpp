@@ -230,7 +230,7 @@ void RegistryStore::SaveHive(Hive& hive) {
     std::filesystem::create_directories(folder, error);
     if (error)
         throw ERegistryException("Cannot create the folder '" + folder.string() + "' for registry file '" +
-                                 hive.HostPath + "': " + error.message());
+                                 hive.HostPath + "': " + SystemErrorText(error.value()));
 
     const RegistryDiskFile file(hive.HostPath);
     RegistryDiskFile::Lock lock(file, LockMode::Exclusive, /*mustLock=*/true);
