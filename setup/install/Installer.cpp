@@ -147,7 +147,11 @@ void Installer::InstallSteps() {
 
     // Steps 7 and 8: the uninstaller and its registration.
     std::string uninstaller = context_.ExpandMacros("%WINDOWS%\\vtuninst.exe");
-    CopyEntry(context_.CdPath + "\\vtuninst.exe", uninstaller);
+    try {
+        CopyEntry(context_.CdPath + "\\vtuninst.exe", uninstaller);
+    } catch (const plat::EFileError&) {
+        // Not the product's own file: without it the uninstall registration below is left out.
+    }
     // Registering an uninstall command for a program that is not there would leave an entry that
     // cannot run, so the registration needs the copied uninstaller.
     if (main.Flag("AutoUninstall") && plat::FileExists(uninstaller))

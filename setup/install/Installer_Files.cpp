@@ -146,8 +146,13 @@ bool Installer::CopyEntry(const std::string& source, const std::string& dest) {
     if (size >= 0 && (source.ends_with('\\') || source.ends_with('/')))
         size = -1;
     if (size >= 0) {
-        if (!IsIniFile(source))
-            return CopyShowingProgress(dest, size, [&] { return CopyPlainFile(source, dest); });
+        if (!IsIniFile(source)) {
+            // A copy that fails (the target is a folder, the disk is full) is a file error like
+            // any other, not a quiet skip.
+            if (!CopyShowingProgress(dest, size, [&] { return CopyPlainFile(source, dest); }))
+                throw plat::EFileError(plat::FormatMessage("Cannot copy file to \"%s\"", dest));
+            return true;
+        }
         std::string text;
         for (const std::string& line : SplitLines(plat::ReadFileBytes(source))) {
             text += context_.ExpandMacros(line) + "\r\n";

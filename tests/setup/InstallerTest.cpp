@@ -163,6 +163,24 @@ TEST_F(InstallerTest, RunUnderTheWindowsFolderTakesTheSharedPath) {
     EXPECT_EQ(installer.Log()[1], command);
 }
 
+TEST_F(InstallerTest, AFailedCopyOfAPlainFileStopsTheRunWithTheFileError) {
+    plat::WriteFileBytes(cd.Win + "\\readme.txt", "read me");
+    plat::WriteFileBytes(cd.Win + "\\after.txt", "after");
+    Prepare({"readme.txt=%HDPATH%\\docs", "after.txt=%HDPATH%"});
+    ASSERT_TRUE(plat::ForceDirectories(context.Destination + "\\docs")); // the target is a folder
+    Installer installer(context, ui);
+    try {
+        installer.Install();
+        FAIL() << "the run went on";
+    } catch (const InstallError& error) {
+        EXPECT_EQ(std::string(error.what()), "File Copy Error: " + cd.Win + "\\readme.txt");
+    }
+    EXPECT_FALSE(plat::FileExists(context.Destination + "\\after.txt"));
+    const std::vector<std::string>& log = installer.Log();
+    EXPECT_EQ(std::find(log.begin(), log.end(), context.Destination + "\\docs"), log.end());
+    EXPECT_EQ(log.back(), installer.LogPath());
+}
+
 TEST_F(InstallerTest, ProductKeyAndRegistryListsWithoutPackages) {
     Prepare({}, {"\"Top\"=\"first\"", "[HKEY_CURRENT_USER\\Software\\%FIRMNAME%\\K]", "\"D\"=dword:1",
                  "\"S\"=\"%PRODUCTNAME%\"", "[HKEY_LOCAL_MACHINE\\Software\\M]", "\"B\"=hex:$0a,0b"});
