@@ -102,8 +102,11 @@ void Installer::ProcessFileEntry(const ResolvedEntry& entry, const ScriptEntry& 
         // A folder that cannot be made shows when the copy into it fails.
     }
 
+    // RUN and DIR lines name no file to share: a program run from the Windows folder is run, and
+    // neither counted nor logged (the uninstaller would delete it).
     const std::string& windowsDir = context_.WindowsDir;
-    bool shared = dest.compare(0, windowsDir.size(), windowsDir) == 0 && !IsIniFile(dest);
+    const bool command = IsCommand(source, "RUN") || IsCommand(source, "DIR");
+    bool shared = !command && dest.compare(0, windowsDir.size(), windowsDir) == 0 && !IsIniFile(dest);
     if (shared) {
         bool current = plat::FileExists(dest) && FileVersionText(source) <= FileVersionText(dest);
         if (!current) {

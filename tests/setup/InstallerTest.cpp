@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 using namespace setup;
 
@@ -154,13 +155,19 @@ TEST_F(InstallerTest, CancelAsksAndYesStopsWithTheLogWritten) {
                        context.Destination + "\\f1.txt\r\n" + installer.LogPath() + "\r\n");
 }
 
-TEST_F(InstallerTest, RunUnderTheWindowsFolderTakesTheSharedPath) {
+TEST_F(InstallerTest, RunUnderTheWindowsFolderRunsTheProgramWithoutCountingOrLoggingIt) {
+    auto out = setup_test::MakeFolder("out");
     Prepare({"RUN=%WINDOWS%\\tool.exe"});
+    const std::string command = context.WindowsDir + "\\tool.exe";
+    testing_support::WriteHostFile(plat::HostPath(command), "#!/bin/sh\necho ran >> \"" + out.Host + "/ran.txt\"\n");
+    std::filesystem::permissions(plat::HostPath(command), std::filesystem::perms::owner_exec,
+                                 std::filesystem::perm_options::add);
     Installer installer(context, ui);
     installer.Install();
-    std::string command = context.WindowsDir + "\\tool.exe";
-    EXPECT_EQ(setup_test::SharedCount(command), 1);
-    EXPECT_EQ(installer.Log()[1], command);
+    EXPECT_EQ(testing_support::ReadHostFile(out.Host + "/ran.txt"), "ran\n");
+    EXPECT_EQ(setup_test::SharedCount(command), std::nullopt);
+    const std::vector<std::string>& log = installer.Log();
+    EXPECT_EQ(std::find(log.begin(), log.end(), command), log.end());
 }
 
 TEST_F(InstallerTest, AFailedCopyOfAPlainFileStopsTheRunWithTheFileError) {
