@@ -19,12 +19,13 @@ void Installer::WriteRegistry() {
     if (!context_.HasPackages()) {
         std::string productKey = firmKey + "\\" + main.Text("InternalName");
         plat::TRegistry product(plat::RootKey::CurrentUser);
+        // Only a key that was written is logged: the uninstaller would take a logged key for ours.
         if (product.OpenKey("\\" + productKey, true)) {
             product.WriteString("Version", main.Text("ProductVersion"));
             product.WriteString("CDPath", context_.CdPath);
             product.WriteString("HDPath", context_.Destination);
+            LogKey(productKey);
         }
-        LogKey(productKey);
     }
 
     // One registry object for every list: root and key carry over from line to line and script to

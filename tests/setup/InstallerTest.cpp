@@ -188,6 +188,15 @@ TEST_F(InstallerTest, AFailedCopyOfAPlainFileStopsTheRunWithTheFileError) {
     EXPECT_EQ(log.back(), installer.LogPath());
 }
 
+TEST_F(InstallerTest, AProductKeyThatCannotBeOpenedIsNotLogged) {
+    Prepare({});
+    context.Main().SetText("FirmName", std::string(300, 'F')); // longer than a key name may be
+    Installer installer(context, ui);
+    installer.Install();
+    for (const std::string& line : installer.Log())
+        EXPECT_FALSE(line.starts_with("Key: ")) << line;
+}
+
 TEST_F(InstallerTest, ProductKeyAndRegistryListsWithoutPackages) {
     Prepare({}, {"\"Top\"=\"first\"", "[HKEY_CURRENT_USER\\Software\\%FIRMNAME%\\K]", "\"D\"=dword:1",
                  "\"S\"=\"%PRODUCTNAME%\"", "[HKEY_LOCAL_MACHINE\\Software\\M]", "\"B\"=hex:$0a,0b"});
