@@ -1,6 +1,7 @@
 // Registry work of the run: the product key, the registry lists and the uninstall registration.
 #include "platform/core/Exceptions.h"
 #include "platform/files/WinPath.h"
+#include "platform/registry/RegExportLines.h"
 #include "platform/registry/Registry.h"
 #include "setup/install/Installer.h"
 #include "setup/script/ListParsers.h"
@@ -36,7 +37,8 @@ void Installer::WriteRegistry() {
     for (const ScriptEntry& script : context_.Scripts()) {
         if (!script.Selected)
             continue;
-        for (const std::string& line : script.Params.Lines("RegList"))
+        // A hex value an export continued over several lines is one statement.
+        for (const std::string& line : plat::JoinContinuedHexLines(script.Params.Lines("RegList")))
             ProcessRegLine(reg, line);
     }
 }

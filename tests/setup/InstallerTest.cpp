@@ -188,6 +188,19 @@ TEST_F(InstallerTest, AFailedCopyOfAPlainFileStopsTheRunWithTheFileError) {
     EXPECT_EQ(log.back(), installer.LogPath());
 }
 
+TEST_F(InstallerTest, HexValuesContinuedOverSeveralLinesAreWrittenWhole) {
+    Prepare({}, {"[HKEY_CURRENT_USER\\Software\\T]", "\"Long\"=hex:01,02,\\", "  03,04,\\", "  05",
+                 "\"Next\"=\"x\""});
+    Installer installer(context, ui);
+    installer.Install();
+    plat::TRegistry reg(plat::RootKey::CurrentUser);
+    ASSERT_TRUE(reg.OpenKeyReadOnly("\\Software\\T"));
+    char bytes[8] = {};
+    ASSERT_EQ(reg.ReadBinaryData("Long", bytes, 8), 5);
+    EXPECT_EQ(std::string(bytes, 5), "\x01\x02\x03\x04\x05");
+    EXPECT_EQ(reg.ReadString("Next"), "x");
+}
+
 TEST_F(InstallerTest, AProductKeyThatCannotBeOpenedIsNotLogged) {
     Prepare({});
     context.Main().SetText("FirmName", std::string(300, 'F')); // longer than a key name may be
