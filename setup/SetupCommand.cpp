@@ -5,6 +5,7 @@
 #include "platform/files/Files.h"
 #include "platform/text/Cp1251.h"
 #include "setup/install/ConsoleUI.h"
+#include "setup/install/DiskSpace.h"
 #include "setup/install/Installer.h"
 #include "setup/script/ObjectStream.h"
 #include "setup/script/ObjectText.h"
@@ -81,14 +82,6 @@ bool IsSilentSwitch(const std::string& arg) {
     return plat::SameText(arg, "/SILENT") || arg == "--silent";
 }
 
-std::string FormatNumber(const std::string& pattern, int64_t number) {
-    std::string text = pattern;
-    size_t at = text.find("%d");
-    if (at != std::string::npos)
-        text.replace(at, 2, std::to_string(number));
-    return text;
-}
-
 } // namespace
 
 int RunSilentInstall(const std::vector<std::string>& args, const std::string& ownDir, std::FILE* out,
@@ -113,9 +106,8 @@ int RunSilentInstall(const std::vector<std::string>& args, const std::string& ow
         if (context.Word.NeedsWord(context.Scripts()))
             context.Word.DetectWordVersions(context.WindowsDir);
         int64_t requiredKb = installer.ComputeRequiredSpace();
-        int64_t freeBytes = plat::DiskFree(context.Destination);
-        if (freeBytes >= 0 && requiredKb > freeBytes / 1024)
-            throw InstallError(FormatNumber(main.Text("ErrorDiskSpace"), requiredKb));
+        if (std::string problem = DiskSpaceProblem(main, context.Destination, requiredKb); !problem.empty())
+            throw InstallError(problem);
         installer.Install();
         installer.Finish({}, Installer::FolderAction::Never, /*restart=*/false);
     } catch (const std::exception& error) {

@@ -9,6 +9,7 @@
 #include "setup/script/Macros.h"
 #include "setup/script/ScriptFile.h"
 #include "setup/SetupCommand.h"
+#include "setup/install/DiskSpace.h"
 #include "tests/setup/SetupTestSupport.h"
 #include "tests/support/Scratch.h"
 
@@ -198,6 +199,24 @@ TEST_F(ProofInstall, SilentInstallTwice) {
             log += line + "\r\n";
         EXPECT_EQ(plat::ReadFileBytes(logPath), log);
     }
+}
+
+TEST_F(ProofInstall, ADestinationOnADriveWithNoMappingHasNoRoom) {
+    SetupParams main;
+    LoadScript(main, cd.Win + "\\setup.inf");
+    main.SetText("DefaultDir", "Q:\\Velmora");
+    SaveScript(main, cd.Win + "\\setup.inf");
+    Captured result = RunSilent({"/SILENT"}, cd.Win + "\\");
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_NE(result.Err.find("Disk space required: "), std::string::npos) << result.Err;
+    EXPECT_EQ(result.Err.find("%d"), std::string::npos) << result.Err;
+
+    // The check itself, as the wizard makes it too.
+    EXPECT_EQ(DiskSpaceProblem(main, "C:\\Program Files\\Velmora", 1), "");
+    EXPECT_EQ(DiskSpaceProblem(main, "Q:\\Velmora", 0), "Disk space required: 0 kb. Please choose another disk");
+    EXPECT_EQ(DiskSpaceProblem(main, "C:\\Program Files\\Velmora", INT64_MAX / 2),
+              "Disk space required: " + std::to_string(INT64_MAX / 2) + " kb. Please choose another disk");
+    EXPECT_EQ(FormatNumberMessage("%d of %d", 7), "7 of %d");
 }
 
 TEST_F(ProofInstall, UnreadableScriptStopsWithStatusAndMessage) {
