@@ -112,4 +112,25 @@ TEST(ScriptDiscovery, FindsScriptsPackagesAndFolders) {
     EXPECT_TRUE(broken.CdPath.empty()); // nothing half-set
 }
 
+// At start the first option is chosen only when its button shows: a hidden Flag1 gives %FLAG%
+// nothing until the user picks a visible option.
+TEST(ScriptDiscovery, FlagStartsFromTheFirstOptionOnlyWhenItsButtonShows) {
+    setup_test::FreshPrefix();
+    auto cd = setup_test::MakeFolder("cd");
+    SetupParams main;
+    main.SetText("FlagText2", "Compact");
+    main.SetText("Flag1", "full");
+    main.SetText("Flag2", "compact");
+    SaveScript(main, cd.Win + "\\setup.inf");
+    SetupContext hidden;
+    hidden.Discover({}, cd.Win + "\\");
+    EXPECT_EQ(hidden.ExpandMacros("[%FLAG%]"), "[]");
+
+    main.SetText("FlagText1", "Full");
+    SaveScript(main, cd.Win + "\\setup.inf");
+    SetupContext shown;
+    shown.Discover({}, cd.Win + "\\");
+    EXPECT_EQ(shown.ExpandMacros("[%FLAG%]"), "[full]");
+}
+
 } // namespace
