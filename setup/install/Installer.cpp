@@ -74,6 +74,25 @@ void Installer::RunCommands(const std::string& list) {
         RunAndWait(context_.ExpandMacros(command));
 }
 
+// The files an earlier run of this installation copied, from its log: a run over it finds them in
+// place and copies nothing, yet they stay the installation's own, to go when their use ends.
+void Installer::RememberCopiedFiles(const std::string& logPath) {
+    previouslyCopied_.clear();
+    try {
+        if (!plat::FileExists(logPath))
+            return;
+        for (const std::string& line : SplitLines(plat::ReadFileBytes(logPath)))
+            if (line.size() > 2 && line[1] == ':')
+                previouslyCopied_.insert(plat::UpperCase(line));
+    } catch (const plat::Exception&) {
+        previouslyCopied_.clear(); // an unreadable log tells nothing
+    }
+}
+
+bool Installer::CopiedBefore(const std::string& path) const {
+    return previouslyCopied_.count(plat::UpperCase(path)) != 0;
+}
+
 void Installer::SaveLog() {
     std::string text;
     for (const std::string& line : log_)
@@ -120,6 +139,7 @@ void Installer::InstallSteps() {
     const SetupParams& main = context_.Main();
     // Step 2: the old log goes; the new one starts empty.
     std::string logPath = LogPath();
+    RememberCopiedFiles(logPath);
     if (plat::FileExists(logPath))
         plat::DeleteFile(logPath);
 

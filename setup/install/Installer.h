@@ -6,11 +6,13 @@
 
 #include "setup/install/FolderWalk.h"
 #include "setup/install/InstallUI.h"
+#include "setup/install/LogEntries.h"
 #include "setup/script/SetupContext.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -85,7 +87,9 @@ class Installer {
     // Shows the file's name, runs `copy`, checks for an abort and advances the bar by `size` bytes.
     bool CopyShowingProgress(const std::string& dest, int64_t size, const std::function<bool()>& copy);
     void AddToLog(const std::string& text) { log_.push_back(text); }
-    void LogKey(const std::string& path) { AddToLog("Key: " + path); }
+    void LogKey(const std::string& path) { AddToLog(std::string(kLogKeyPrefix) + path); }
+    // A value written into the key of the last LogKey.
+    void LogValue(const std::string& name) { AddToLog(std::string(kLogValuePrefix) + name); }
     void SaveLog();
     void Advance(int64_t kb);
     [[noreturn]] void Stop(const std::string& pattern, const std::string& arg);
@@ -93,12 +97,16 @@ class Installer {
     SetupContext& context_;
     InstallUI& ui_;
     std::vector<std::string> log_;
+    std::set<std::string> previouslyCopied_; // upper-cased plain paths of the replaced log
+    void RememberCopiedFiles(const std::string& logPath);
+    bool CopiedBefore(const std::string& path) const;
     bool installing_ = false;
     bool cancelRequested_ = false;
     int64_t progress_ = 0;
     // The registry lists' current key: the starting key not yet opened, open, or a section whose
     // key could not be opened.
-    enum class KeyState { Initial, Open, Failed };
+    // InitialOpen: the unlogged starting key took a value; Open: a logged section key.
+    enum class KeyState { Initial, InitialOpen, Open, Failed };
     KeyState keyState_ = KeyState::Initial;
     // Set while a plain or mask entry copies: a file copied just before the user aborts is
     // still logged, so the uninstaller knows every file the stopped run left.

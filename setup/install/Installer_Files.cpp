@@ -8,6 +8,7 @@
 #include "platform/shell/Library.h"
 #include "platform/text/Cp1251.h"
 #include "setup/install/Installer.h"
+#include "setup/install/LogEntries.h"
 #include "setup/script/ListParsers.h"
 
 #include <climits>
@@ -109,16 +110,19 @@ void Installer::ProcessFileEntry(const ResolvedEntry& entry, const ScriptEntry& 
     bool shared = !command && dest.compare(0, windowsDir.size(), windowsDir) == 0 && !IsIniFile(dest);
     if (shared) {
         bool current = plat::FileExists(dest) && FileVersionText(source) <= FileVersionText(dest);
+        bool copied = false;
         if (!current) {
             try {
-                CopyEntry(source, dest);
+                copied = CopyEntry(source, dest);
                 plat::CallRegisterServer(plat::ExtractFilePath(dest) + plat::ExtractFileName(source));
             } catch (const plat::Exception&) {
                 // Copy and registration errors of shared files are not reported; the count rises anyway.
             }
         }
+        // A file this run did not copy is someone else's: the log says it was only counted, so
+        // the uninstaller takes the use back and leaves the file.
         if (AddSharedDll(dest))
-            AddToLog(dest);
+            AddToLog(copied || CopiedBefore(dest) ? dest : std::string(kLogCountedPrefix) + dest);
         return;
     }
 

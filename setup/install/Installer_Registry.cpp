@@ -65,13 +65,17 @@ void Installer::ProcessRegLine(plat::TRegistry& reg, const std::string& line) {
         break;
     }
     if (keyState_ == KeyState::Initial)
-        keyState_ = reg.OpenKey(initialKey_, true) ? KeyState::Open : KeyState::Failed;
-    if (keyState_ != KeyState::Open)
+        keyState_ = reg.OpenKey(initialKey_, true) ? KeyState::InitialOpen : KeyState::Failed;
+    if (keyState_ == KeyState::Failed)
         return;
     if (parsed.Kind == RegLineKind::StringValue)
         reg.WriteString(parsed.Name, context_.ExpandMacros(parsed.Text));
     else
         reg.WriteBinaryData(parsed.Name, parsed.Bytes.data(), static_cast<int>(parsed.Bytes.size()));
+    // The uninstaller takes the value out again, also from a key it must leave (a shared "Run"
+    // key, say). The starting key is not logged, so neither are values written before any section.
+    if (keyState_ == KeyState::Open)
+        LogValue(parsed.Name);
 }
 
 void Installer::WriteUninstallKeys() {

@@ -1,6 +1,7 @@
 // vtuninst's command line and its terminal dialogue.
 #include "setup/uninstall/UninstallCommand.h"
 
+#include "platform/files/WinPath.h"
 #include "platform/text/Cp1251.h"
 #include "setup/uninstall/Uninstaller.h"
 
@@ -66,20 +67,28 @@ private:
 
 int RunUninstallCommand(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, std::FILE* err) {
     ConsoleUninstallUI ui(in, out, err);
-    std::vector<std::string> names;
+    std::vector<std::string> names, hostNames;
     Uninstaller::Ask ask = Uninstaller::Ask::Yes;
     for (const std::string& arg : args) {
         if (arg == "--yes")
             ask = Uninstaller::Ask::No;
-        else
+        else {
             names.push_back(plat::Utf8ToCp1251(arg));
+            hostNames.push_back(arg);
+        }
     }
     if (names.size() != 1) {
-        ui.Error(plat::Ru("запуск: vtuninst <внутреннее имя программы> [--yes]"));
+        ui.Error(plat::Ru("запуск: vtuninst <внутреннее имя программы> | <журнал удаления .isu> [--yes]"));
         return 1;
     }
     const std::string& name = names.front();
-    switch (Uninstaller(name, ui).Run(ask)) {
+    // A log named directly (a product installed without an uninstall key): a Windows path, or a
+    // host path, which names the same file through drive Z:.
+    const bool logFile = plat::SameText(plat::ExtractFileExt(name), ".isu") &&
+                         name.find_first_of("\\/") != std::string::npos;
+    const std::string logPath = logFile && name.find('/') != std::string::npos ? plat::WinPathOf(hostNames.front()) : name;
+    Uninstaller uninstaller = logFile ? Uninstaller::FromLog(logPath, ui) : Uninstaller(name, ui);
+    switch (uninstaller.Run(ask)) {
     case UninstallResult::Done:
         return 0;
     case UninstallResult::Declined:

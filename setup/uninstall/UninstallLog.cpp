@@ -14,11 +14,15 @@ bool StartsWithText(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && plat::SameText(text.substr(0, prefix.size()), prefix);
 }
 
-std::string LineProblem(std::string_view line) {
+std::string LineProblem(std::string_view line, bool afterKey) {
     if (std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
         return plat::Ru("управляющий символ");
     if (StartsWithText(line, kLogKeyPrefix))
         return line.size() > kLogKeyPrefix.size() ? "" : plat::Ru("пустой раздел реестра");
+    if (StartsWithText(line, kLogValuePrefix))
+        return afterKey ? "" : plat::Ru("значение без раздела реестра");
+    if (StartsWithText(line, kLogCountedPrefix))
+        line.remove_prefix(kLogCountedPrefix.size());
     return IsAbsoluteWinPath(line) ? "" : plat::Ru("не полный путь");
 }
 
@@ -45,9 +49,11 @@ std::variant<std::vector<std::string>, UninstallLogProblem> ParseUninstallLog(st
         return UninstallLogProblem{1, plat::Ru("нет папки установки")};
     if (!plat::SameText(entries.back(), logPath))
         return UninstallLogProblem{entries.size(), plat::Ru("журнал обрывается")};
+    bool afterKey = false;
     for (size_t i = 0; i < entries.size(); ++i) {
-        if (std::string problem = LineProblem(entries[i]); !problem.empty())
+        if (std::string problem = LineProblem(entries[i], afterKey); !problem.empty())
             return UninstallLogProblem{i + 1, problem};
+        afterKey = afterKey || StartsWithText(entries[i], kLogKeyPrefix);
     }
     return entries;
 }

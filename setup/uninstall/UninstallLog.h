@@ -1,7 +1,10 @@
 // The uninstall log as the uninstaller reads it: one entry a line (CR LF or LF), the first the
-// destination folder's "dummy", the last the log's own path, every other a full path or
-// "Key: <key path>". A log that breaks any of this is refused whole, naming the line.
+// destination folder's "dummy", the last the log's own path, every other a full path (a folder's
+// ends in "\"), "Key: <key path>", "Value: <name>" after a key line, or "Counted: <full path>"
+// (see setup/install/LogEntries.h). A log that breaks any of this is refused whole, naming the line.
 #pragma once
+
+#include "setup/install/LogEntries.h"
 
 #include <cstddef>
 #include <string>
@@ -11,7 +14,6 @@
 
 namespace setup {
 
-inline constexpr std::string_view kLogKeyPrefix = "Key: ";
 
 struct UninstallLogProblem {
     size_t Line = 0; // 1-based; 0 when the fault is not on one line

@@ -60,6 +60,15 @@ Uninstaller::Uninstaller(std::string internalName, UninstallUI& ui)
     : internalName_(std::move(internalName)), uninstallKey_(std::string(kUninstallRoot) + internalName_),
       ui_(ui) {}
 
+Uninstaller Uninstaller::FromLog(const std::string& logPath, UninstallUI& ui) {
+    // The log is InternalName + ".isu": an uninstall key of that name, if any, goes at the end.
+    const std::string name = plat::ExtractFileName(logPath);
+    Uninstaller uninstaller(name.substr(0, name.size() - plat::ExtractFileExt(name).size()), ui);
+    uninstaller.fromLog_ = true;
+    uninstaller.logPath_ = logPath;
+    return uninstaller;
+}
+
 UninstallResult Uninstaller::Run(Ask ask) {
     try {
         if (!ReadInfo() || !ReadLog())
@@ -70,10 +79,12 @@ UninstallResult Uninstaller::Run(Ask ask) {
         // that Finish rewrites still tells what was done.
         for (size_t i = entries_.size() - 2; i > 0; --i) {
             try {
-                RemoveEntry(entries_[i]);
+                RemoveEntry(i);
             } catch (const plat::Exception& error) {
                 ui_.Error(error.Message());
                 Failed(entries_[i]);
+                if (!keyOf_[i].empty())
+                    left_.push_back(keyOf_[i]); // a value's line needs its key's line above it
             }
         }
         Finish();
@@ -86,6 +97,17 @@ UninstallResult Uninstaller::Run(Ask ask) {
 }
 
 bool Uninstaller::ReadInfo() {
+    if (fromLog_) {
+        caption_ = plat::Ru("Удаление программы");
+        text_ = plat::Ru("Удалить всё, что перечислено в журнале ") + logPath_ + " ?";
+        yes_ = plat::Ru("Да");
+        no_ = plat::Ru("Нет");
+        if (!IsAbsoluteWinPath(logPath_)) {
+            ui_.Error(plat::Ru("Не полный путь к журналу удаления: ") + logPath_);
+            return false;
+        }
+        return true;
+    }
     plat::TRegistry reg(plat::RootKey::LocalMachine);
     if (internalName_.empty() || internalName_.find('\\') != std::string::npos ||
         !reg.OpenKeyReadOnly(uninstallKey_ + "\\Info")) {
@@ -126,19 +148,40 @@ bool Uninstaller::ReadLog() {
     if (const auto* problem = std::get_if<UninstallLogProblem>(&parsed))
         return damaged(problem->Line, problem->Text);
     entries_ = std::move(std::get<std::vector<std::string>>(parsed));
+    keyOf_.assign(entries_.size(), std::string());
+    std::string key;
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        if (StartsWithText(entries_[i], kLogKeyPrefix))
+            key = entries_[i];
+        else if (StartsWithText(entries_[i], kLogValuePrefix))
+            keyOf_[i] = key;
+    }
     destination_ = plat::ExcludeTrailingBackslash(plat::ExtractFilePath(entries_.front()));
     programsDir_ = GetProgramsDir(plat::WindowsDirectory());
     folders_.push_back(destination_);
     return true;
 }
 
-void Uninstaller::RemoveEntry(const std::string& entry) {
+void Uninstaller::RemoveEntry(size_t index) {
+    const std::string& entry = entries_[index];
     if (StartsWithText(entry, kLogKeyPrefix))
         return RemoveKey(entry.substr(kLogKeyPrefix.size()));
+    if (StartsWithText(entry, kLogValuePrefix))
+        return RemoveValue(keyOf_[index].substr(kLogKeyPrefix.size()), entry.substr(kLogValuePrefix.size()));
+    if (StartsWithText(entry, kLogCountedPrefix))
+        return RemoveCounted(entry.substr(kLogCountedPrefix.size()));
+    if (entry.ends_with('\\')) {
+        // A folder an earlier run could not remove: it goes with the others once it is empty.
+        const std::string folder = plat::ExcludeTrailingBackslash(entry);
+        folders_.push_back(folder);
+        if (IsBelow(folder, destination_))
+            AddFolders(folder, destination_);
+        return;
+    }
     if (IsBelow(entry, destination_))
         AddFolders(entry, destination_);
     if (std::optional<int32_t> count = SharedCount(entry))
-        return RemoveSharedFile(entry, *count);
+        return RemoveSharedFile(entry, *count, Copied::Yes);
     if (plat::SameText(plat::ExtractFileExt(entry), ".lnk") && plat::LoadShellLink(entry)) {
         if (IsBelow(entry, programsDir_))
             AddFolders(entry, programsDir_);
@@ -174,10 +217,11 @@ std::optional<int32_t> Uninstaller::SharedCount(const std::string& path) {
     return reg.ReadInteger(path);
 }
 
-void Uninstaller::RemoveSharedFile(const std::string& path, int32_t count) {
+void Uninstaller::RemoveSharedFile(const std::string& path, int32_t count, Copied copied) {
+    const std::string entry = copied == Copied::Yes ? path : std::string(kLogCountedPrefix) + path;
     plat::TRegistry reg(plat::RootKey::LocalMachine);
     if (!reg.OpenKey(kSharedDlls, false))
-        return Failed(path);
+        return Failed(entry);
     if (count == INT32_MAX) {
         ui_.Note(plat::Ru("Оставлен общий файл с непонятным счётчиком использования: ") + path);
         return;
@@ -186,12 +230,21 @@ void Uninstaller::RemoveSharedFile(const std::string& path, int32_t count) {
         reg.WriteInteger(path, count - 1);
         return;
     }
-    if (!RemoveFile(path))
-        return Failed(path);
+    if (copied == Copied::No) {
+        ui_.Note(plat::Ru("Оставлен общий файл, который установка не копировала: ") + path);
+    } else if (!RemoveFile(path)) {
+        return Failed(entry);
+    }
     reg.DeleteValue(path);
 }
 
-void Uninstaller::RemoveKey(const std::string& logged) {
+// A shared file the installation found in place and only counted: its use goes, the file stays.
+void Uninstaller::RemoveCounted(const std::string& path) {
+    if (std::optional<int32_t> count = SharedCount(path))
+        RemoveSharedFile(path, *count, Copied::No);
+}
+
+std::optional<plat::RootKey> Uninstaller::RootOf(const std::string& logged, bool& ambiguous) {
     const bool productKey = logged.front() != '\\';
     const std::string path = NormalKeyPath(logged);
     std::vector<plat::RootKey> roots;
@@ -199,14 +252,39 @@ void Uninstaller::RemoveKey(const std::string& logged) {
         if (plat::TRegistry(root).KeyExists(path) && (!productKey || root == plat::RootKey::CurrentUser))
             roots.push_back(root);
     }
-    if (roots.empty())
-        return;
+    ambiguous = roots.size() > 1;
+    if (roots.size() != 1)
+        return std::nullopt;
+    return roots.front();
+}
+
+void Uninstaller::RemoveValue(const std::string& loggedKey, const std::string& name) {
+    bool ambiguous = false;
+    const std::optional<plat::RootKey> root = RootOf(loggedKey, ambiguous);
+    if (ambiguous)
+        return ui_.Note(plat::Ru("Оставлено значение в разделе реестра, который есть в нескольких корнях: ") +
+                        loggedKey + "\\" + name);
+    if (!root)
+        return; // the key is gone, and the value with it
+    plat::TRegistry reg(*root);
+    if (!reg.OpenKey(NormalKeyPath(loggedKey), false) || (reg.ValueExists(name) && !reg.DeleteValue(name)))
+        throw plat::ERegistryException(plat::Ru("Не удалось удалить значение ") + name +
+                                       plat::Ru(" в разделе реестра ") + loggedKey);
+}
+
+void Uninstaller::RemoveKey(const std::string& logged) {
+    const bool productKey = logged.front() != '\\';
+    const std::string path = NormalKeyPath(logged);
+    bool ambiguous = false;
+    const std::optional<plat::RootKey> root = RootOf(logged, ambiguous);
     const std::string shown = "Key: " + logged;
-    if (roots.size() > 1)
+    if (ambiguous)
         return ui_.Note(plat::Ru("Оставлен раздел реестра, который есть в нескольких корнях: ") + logged);
+    if (!root)
+        return;
     if (StartsWithText(plat::IncludeTrailingBackslash(path), "\\SOFTWARE\\Microsoft\\"))
         return ui_.Note(plat::Ru("Оставлен общий раздел реестра: ") + logged);
-    plat::TRegistry reg(roots.front());
+    plat::TRegistry reg(*root);
     if (!reg.OpenKey(path, false))
         return Failed(shown);
     if (!reg.GetKeyNames().empty()) {
@@ -215,7 +293,7 @@ void Uninstaller::RemoveKey(const std::string& logged) {
                 reg.DeleteValue(name);
         }
         return ui_.Note(plat::Ru("Оставлен раздел реестра с подразделами: ") +
-                        plat::RootKeyName(roots.front()) + path);
+                        plat::RootKeyName(*root) + path);
     }
     reg.CloseKey();
     if (!reg.DeleteKey(path))
@@ -239,33 +317,47 @@ void Uninstaller::RemoveFolders() {
         if (!plat::DirectoryExists(dir) || !plat::FindFiles(dir + "\\*", plat::faAnyFile).empty())
             continue;
         if (!plat::RemoveDir(dir))
-            Failed(dir);
+            Failed(dir + "\\"); // listed as a folder, so the next run tries it as one
     }
 }
 
+// What is left stays listed, in installation order, so another run can finish it.
+void Uninstaller::WriteLeftLog() {
+    std::string text = entries_.front() + "\r\n";
+    for (auto it = left_.rbegin(); it != left_.rend(); ++it)
+        text += *it + "\r\n";
+    text += logPath_ + "\r\n";
+    plat::ForceDirectories(plat::ExtractFilePath(logPath_));
+    plat::WriteFileBytes(logPath_, text);
+}
+
+// The log goes before the folders (it lies in the destination folder); when anything is left
+// after them, it comes back listing what is left, and the uninstall key stays so that the
+// uninstaller can run again.
 void Uninstaller::Finish() {
-    if (!left_.empty()) {
-        // What is left stays listed, in installation order, so another run can finish it.
-        std::string text = entries_.front() + "\r\n";
-        for (auto it = left_.rbegin(); it != left_.rend(); ++it)
-            text += *it + "\r\n";
-        text += logPath_ + "\r\n";
-        plat::WriteFileBytes(logPath_, text);
-        RemoveFolders();
-        return;
-    }
-    if (!RemoveFile(logPath_))
+    if (left_.empty() && !RemoveFile(logPath_))
         Failed(logPath_);
     RemoveFolders();
+    if (failed_)
+        return WriteLeftLog();
     plat::TRegistry reg(plat::RootKey::LocalMachine);
-    if (!reg.DeleteKey(uninstallKey_))
+    if (fromLog_) {
+        // A key of the log's name is ours only when it names this log.
+        plat::TRegistry info(plat::RootKey::LocalMachine);
+        if (!info.OpenKeyReadOnly(uninstallKey_ + "\\Info") ||
+            !plat::SameText(info.ReadString("UninstallString"), logPath_))
+            return;
+    }
+    if (reg.KeyExists(uninstallKey_) && !reg.DeleteKey(uninstallKey_)) {
         Failed("HKEY_LOCAL_MACHINE" + uninstallKey_);
+        WriteLeftLog();
+    }
 }
 
 void Uninstaller::Failed(const std::string& entry) {
     ui_.Error(plat::Ru("Не удалось удалить: ") + entry);
     failed_ = true;
-    if (entry != logPath_)
+    if (entry != logPath_ && !entry.starts_with("HKEY_LOCAL_MACHINE"))
         left_.push_back(entry);
 }
 

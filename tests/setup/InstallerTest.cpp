@@ -51,15 +51,22 @@ TEST_F(InstallerTest, SharedFilesCompareVersionsAsTextAndCountEveryTime) {
 
     Installer installer(context, ui);
     installer.Install();
-    // "10.0.0.0" sorts below "9.0.0.0", so the newer file is not copied, but it is counted and logged.
+    // "10.0.0.0" sorts below "9.0.0.0", so the newer file is not copied, but it is counted and
+    // logged as only counted: the file is not this installation's to remove.
     EXPECT_EQ(FileVersionText(installed), "9.0.0.0");
     EXPECT_EQ(setup_test::SharedCount(installed), 1);
-    EXPECT_EQ(installer.Log()[1], installed);
+    EXPECT_EQ(installer.Log()[1], "Counted: " + installed);
 
     plat::WriteFileBytes(cd.Win + "\\lib.dll", testing_support::MakePeWithVersion(9, 1, 0, 0));
     installer.Install();
     EXPECT_EQ(FileVersionText(installed), "9.1.0.0");
     EXPECT_EQ(setup_test::SharedCount(installed), 2);
+    EXPECT_EQ(installer.Log()[1], installed);
+    // A run over it copies nothing, yet the file stays the one this installation copied.
+    plat::WriteFileBytes(cd.Win + "\\lib.dll", testing_support::MakePeWithVersion(9, 0, 0, 0));
+    installer.Install();
+    EXPECT_EQ(setup_test::SharedCount(installed), 3);
+    EXPECT_EQ(installer.Log()[1], installed);
     EXPECT_EQ(FileVersionText(cd.Win + "\\nothing"), " ");
     EXPECT_EQ(FileVersionText(cd.Win + "\\setup.inf"), "0");
 }
@@ -231,9 +238,11 @@ TEST_F(InstallerTest, ProductKeyAndRegistryListsWithoutPackages) {
     char bytes[4] = {};
     EXPECT_EQ(machine.ReadBinaryData("B", bytes, 4), 2);
     EXPECT_EQ(bytes[0], 0x0a);
+    // The values written into logged keys are logged too; "Top" went into the starting key, which
+    // is not logged, so neither is it.
     std::vector<std::string> keys(installer.Log().begin() + 1, installer.Log().end() - 1);
-    EXPECT_EQ(keys, (std::vector<std::string>{"Key: SOFTWARE\\Vertalis\\Product",
-                                              "Key: \\Software\\Vertalis\\K", "Key: \\Software\\M"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"Key: SOFTWARE\\Vertalis\\Product", "Key: \\Software\\Vertalis\\K",
+                                              "Value: S", "Key: \\Software\\M", "Value: B"}));
 }
 
 class RecordingPlatform : public plat::Platform {

@@ -191,7 +191,12 @@ TEST_F(ProofInstall, SilentInstallTwice) {
             programs + "\\Velmora.lnk",
             programs + "\\Help\\Read me.lnk",
             "Key: \\Software\\Vertalis\\Velmora\\Options",
+            "Value: HD",
+            "Value: @",
+            "Value: Doubled",
+            "Value: Bytes",
             "Key: \\Software\\Vertalis\\Extras",
+            "Value: On",
             logPath,
         };
         std::string log;

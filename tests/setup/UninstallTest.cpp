@@ -153,7 +153,86 @@ TEST_F(Uninstall, RemovesWhatTheLogListsAndNothingElse) {
     plat::TRegistry machine(plat::RootKey::LocalMachine);
     ASSERT_TRUE(machine.OpenKeyReadOnly("\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run"));
     EXPECT_EQ(machine.ReadString("Other"), "another program");
+    EXPECT_FALSE(machine.ValueExists("Velmora")) << "the removed program would still start";
     EXPECT_NE(result.Out.find("Run"), std::string::npos) << result.Out;
+}
+
+TEST_F(Uninstall, FilesTheInstallationDidNotCopyStay) {
+    // A library already in the system folder, as new as the CD's, and a program in the Windows
+    // folder that a RUN line starts.
+    const std::string found = plat::SystemDirectory() + "\\found.dll";
+    plat::WriteFileBytes(found, "installed before");
+    cd.Put("found.dll", "from the cd");
+    auto out = setup_test::MakeFolder("out");
+    const std::string tool = plat::WindowsDirectory() + "\\tool.exe";
+    testing_support::WriteHostFile(plat::HostPath(tool), "#!/bin/sh\necho ran >> \"" + out.Host + "/ran.txt\"\n");
+    std::filesystem::permissions(plat::HostPath(tool), std::filesystem::perms::owner_exec,
+                                 std::filesystem::perm_options::add);
+    SetupParams main;
+    LoadScript(main, cd.Win + "\\setup.inf");
+    std::vector<std::string> files = main.Lines("ListFiles");
+    files.push_back("found.dll=%SYSTEM%");
+    files.push_back("RUN=%WINDOWS%\\tool.exe");
+    main.SetLines("ListFiles", files);
+    SaveScript(main, cd.Win + "\\setup.inf");
+    std::FILE* sink = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    ASSERT_EQ(RunSetupCommand({"/SILENT"}, cd.Win + "\\", sink, err), 0) << ReadStream(err);
+    std::fclose(sink);
+    EXPECT_EQ(testing_support::ReadHostFile(out.Host + "/ran.txt"), "ran\n");
+    ASSERT_EQ(SharedCount(found), 1);
+
+    Captured result = RunVtuninst({"Velmora", "--yes"});
+    EXPECT_EQ(result.Status, 0) << result.Out << result.Err;
+    plat::RegistryReset();
+    EXPECT_EQ(plat::ReadFileBytes(found), "installed before");
+    EXPECT_EQ(SharedCount(found), std::nullopt);
+    EXPECT_TRUE(plat::FileExists(tool));
+    EXPECT_EQ(SharedCount(tool), std::nullopt);
+    EXPECT_FALSE(plat::FileExists(kLog));
+}
+
+TEST_F(Uninstall, AFolderThatCannotBeRemovedKeepsTheLogAndTheKeyForTheNextRun) {
+    // "deep" becomes a link to a folder elsewhere: its file goes, the link cannot be removed as a
+    // folder.
+    const std::string deep = plat::HostPath(kHd + "\\data\\sub\\deep");
+    const std::string elsewhere = setup_test::MakeFolder("elsewhere").Host;
+    std::filesystem::rename(deep + "/c.dat", elsewhere + "/c.dat");
+    std::filesystem::remove(deep);
+    std::filesystem::create_directory_symlink(elsewhere, deep);
+
+    Captured first = RunVtuninst({"Velmora", "--yes"});
+    EXPECT_EQ(first.Status, 1);
+    EXPECT_NE(first.Err.find("deep"), std::string::npos) << first.Err;
+    EXPECT_FALSE(std::filesystem::exists(elsewhere + "/c.dat"));
+    EXPECT_EQ(plat::ReadFileBytes(kLog),
+              kHd + "\\dummy\r\n" + kHd + "\\data\\sub\\deep\\\r\n" + kLog + "\r\n");
+    EXPECT_TRUE(KeyExists(plat::RootKey::LocalMachine, kUninstallKey + "\\Info"));
+
+    std::filesystem::remove(deep);
+    std::filesystem::create_directory(deep);
+    Captured second = RunVtuninst({"Velmora", "--yes"});
+    EXPECT_EQ(second.Status, 0) << second.Err;
+    EXPECT_FALSE(plat::DirectoryExists(kHd));
+    EXPECT_FALSE(KeyExists(plat::RootKey::LocalMachine, kUninstallKey));
+}
+
+TEST_F(Uninstall, WithoutAnUninstallKeyTheLogItselfIsNamed) {
+    // As installed with AutoUninstall off.
+    ASSERT_TRUE(plat::TRegistry(plat::RootKey::LocalMachine).DeleteKey(kUninstallKey));
+    EXPECT_EQ(RunVtuninst({"Velmora", "--yes"}).Status, 1);
+    EXPECT_TRUE(plat::FileExists(kHd + "\\readme.txt"));
+
+    Captured asked = RunVtuninst({kLog}, "n\n");
+    EXPECT_EQ(asked.Status, 2) << asked.Err;
+    EXPECT_NE(asked.Out.find("Velmora.isu"), std::string::npos) << asked.Out;
+    EXPECT_TRUE(plat::FileExists(kHd + "\\readme.txt"));
+
+    Captured result = RunVtuninst({plat::HostPath(kLog), "--yes"});
+    EXPECT_EQ(result.Status, 0) << result.Out << result.Err;
+    EXPECT_FALSE(plat::DirectoryExists(kHd));
+    EXPECT_EQ(SharedCount(shared), 1);
+    EXPECT_FALSE(plat::FileExists(own));
 }
 
 TEST_F(Uninstall, KeepsWhatOthersPutThere) {
