@@ -1,4 +1,6 @@
-// Registry-list lines: whole-line expansion, then the line parser; binary values stay in bounds.
+// Registry-list lines as the installer reads them: continued hex values joined, whole-line
+// expansion, then the line parser; binary values stay in bounds.
+#include "platform/registry/RegExportLines.h"
 #include "setup/script/ListParsers.h"
 #include "setup/script/SetupContext.h"
 
@@ -9,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);
     setup::SetupContext context;
     context.Destination = "C:\\Dest";
-    for (const std::string& line : setup::SplitLines(text)) {
+    for (const std::string& line : plat::JoinContinuedHexLines(setup::SplitLines(text))) {
         setup::RegLine parsed = setup::ParseRegLine(context.ExpandMacros(line));
         if (parsed.Bytes.size() > setup::kMaxRegBinary)
             std::abort();
