@@ -17,6 +17,10 @@ constexpr uint64_t kDocumentSize = 4096;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    // Read from a file, a cache is taken whole only when its header describes the document.
+    TRtfMemoryInput input{std::string(bytes)};
+    const std::string matching = TRtfDocument::ReadMatchingCache(input, "help.rtf", kDocumentSize);
+    Require(matching.empty() || (matching == bytes && TRtfDocument::CacheIsValid(bytes, "help.rtf", kDocumentSize)));
     TRtfDocument doc;
     const bool ok = doc.ReadCache(bytes, kDocumentSize);
     if (!ok) {
