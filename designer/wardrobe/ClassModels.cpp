@@ -165,6 +165,11 @@ int TClassModels::IndexOf(const geom::TModel* model) const {
     return -1;
 }
 
+void TClassModels::RefreshMenu() {
+    for (size_t i = 2; i < PopupMenu.Items.size(); ++i)
+        PopupMenu.Items[i].Enabled = int(i) - 2 != itemIndex_;
+}
+
 void TClassModels::ReleasePictures() {
     if (Settings().BigMemory)
         return;

@@ -56,6 +56,8 @@ public:
     geom::TModel* PrevPrevModel() const;
     int IndexOf(const geom::TModel* model) const;
 
+    // Every model item of the menu enabled except the current model's.
+    void RefreshMenu();
     void ReleasePictures();
     void SaveState(plat::TRegIniFile& registry, std::string_view section) const;
 
