@@ -168,6 +168,11 @@ const geom::TModelPictures& ColourKey(geom::TModel& model) {
 
 namespace {
 
+uint64_t NextStamp() {
+    static uint64_t stamp = 0;
+    return ++stamp;
+}
+
 const plat::Bitmap& ComposeSide(geom::TModel& model, TSide side) {
     geom::TModelPictures& p = model.Pictures;
     plat::Bitmap& image = side == TSide::Front ? p.Front : p.Back;
@@ -178,6 +183,7 @@ const plat::Bitmap& ComposeSide(geom::TModel& model, TSide side) {
     const int panel = card.Width() / 4;
     if (panel > 0)
         image = ComposeGarment(model, p, card, panel, side == TSide::Front ? 0 : 2 * panel);
+    p.SideStamp = NextStamp();
     Forget(p.Card, p.CardRead);
     return image;
 }
@@ -212,6 +218,7 @@ const plat::Bitmap& RackImage(geom::TModel& model) {
 void DropSideImages(geom::TModel& model) {
     model.Pictures.Front.Clear();
     model.Pictures.Back.Clear();
+    model.Pictures.SideStamp = NextStamp();
 }
 
 void DropRackImage(geom::TModel& model) {
@@ -221,6 +228,10 @@ void DropRackImage(geom::TModel& model) {
 void RecomposeSide(geom::TModel& model, TSide side) {
     (side == TSide::Front ? model.Pictures.Front : model.Pictures.Back).Clear();
     ComposeSide(model, side);
+}
+
+uint64_t SideStamp(const geom::TModel& model) {
+    return model.Pictures.SideStamp;
 }
 
 namespace {

@@ -37,6 +37,8 @@ const plat::Bitmap& RackImage(geom::TModel& model);
 void DropSideImages(geom::TModel& model);
 void DropRackImage(geom::TModel& model);
 void RecomposeSide(geom::TModel& model, TSide side);
+// Changes whenever a side image of the model is made or dropped.
+uint64_t SideStamp(const geom::TModel& model);
 
 // The piece under (x, y) of a doll layer (layer coordinates) on the given side, or -1: outside the
 // card panel, on an empty card, or on no piece's region colour.

@@ -109,9 +109,22 @@ void TModels::Post(unsigned offset) {
         plat::PostMessage(MainWindow, plat::WM_USER + offset);
 }
 
+std::vector<uint64_t> TModels::Composition(bool face) {
+    std::vector<uint64_t> from{face ? 1u : 0u};
+    for (const TModelsItem& item : Items) {
+        geom::TModel* model = item.Model();
+        if (model)
+            SideImage(*model, face ? TSide::Front : TSide::Back); // made before its stamp is read
+        from.push_back(reinterpret_cast<uintptr_t>(model));
+        from.push_back(model ? SideStamp(*model) : 0);
+    }
+    return from;
+}
+
 void TModels::RenderDoll(plat::Bitmap& target, bool face, bool withBackground) {
     const int w = layout::doll::kPanelWidth, h = layout::doll::kPanelHeight;
-    if (!composedValid_ || composedFace_ != face || composed_.Width() != w) {
+    std::vector<uint64_t> from = Composition(face);
+    if (!composedValid_ || from != composedFrom_ || composed_.Width() != w) {
         composed_.SetSize(w, h);
         const TModelsItem& hat = Items[kSh];
         const int v = hat.Worn() && hat.Model()->HatFlag ? 1 : 0;
@@ -125,7 +138,7 @@ void TModels::RenderDoll(plat::Bitmap& target, bool face, bool withBackground) {
             OverlayWhite(composed_, 0, 0, overlay);
         }
         hat.DrawOnto(composed_, side);
-        composedFace_ = face;
+        composedFrom_ = std::move(from);
         composedValid_ = true;
     }
     target.SetSize(w, h);

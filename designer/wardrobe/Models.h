@@ -20,6 +20,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace plat {
 class TRegIniFile;
@@ -98,8 +99,11 @@ private:
 
     plat::TTimer fadeTimer_;
     int fadeStep_ = 0; // -1 showing, +1 hiding
+    // What the dressed doll was last composed from: the side, each layer's model and the stamp of
+    // its image; a change anywhere (a fabric dropped on a rack, say) composes it again.
+    std::vector<uint64_t> Composition(bool face);
     plat::Bitmap composed_; // the dressed doll without background or dissolve
-    bool composedFace_ = true;
+    std::vector<uint64_t> composedFrom_;
     bool composedValid_ = false;
     bool dragged_ = false;
 };
