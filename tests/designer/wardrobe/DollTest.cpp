@@ -215,6 +215,29 @@ TEST_F(TDollFixture, RenderingLaysLayersInOrderAndTheBackOverlayOnTop) {
     EXPECT_NE(front, back);
 }
 
+TEST_F(TDollFixture, AHatWithItsFlagSwitchesTheDollToTheHatPanels) {
+    plat::Bitmap plain, variant;
+    Doll->RenderDoll(plain, true, false);
+    for (int y = 0; y < 360; y += 7)
+        for (int x = 0; x < 200; x += 7)
+            ASSERT_EQ(plain.GetPixel(x, y), World.Doll.GetPixel(x, y));
+    geom::TModel& hat = *World.Class(kSh).ModelAt(0);
+    hat.HatFlag = true;
+    Wear(kSh);
+    Doll->RenderDoll(variant, true, false);
+    const plat::Bitmap& hatImage = FrontImage(hat);
+    int compared = 0;
+    for (int y = 0; y < 360; y += 3)
+        for (int x = 0; x < 200; x += 3)
+            if (y >= 80 || hatImage.GetPixel(x, y) == plat::clWhite) {
+                ++compared;
+                ASSERT_EQ(variant.GetPixel(x, y), World.Doll.GetPixel(200 + x, y)) << x << "," << y;
+            }
+    EXPECT_GT(compared, 1000);
+    EXPECT_TRUE(Doll->HitDoll(100, 200));
+    EXPECT_FALSE(Doll->HitDoll(2, 2));
+}
+
 TEST_F(TDollFixture, DissolveThinsTheDollTileByTileEvery50ms) {
     TFakePlatform platform;
     plat::PlatformGuard guard(platform);
