@@ -250,6 +250,14 @@ bool TModels::AnyWorn() const {
     return std::any_of(Items.begin(), Items.end(), [](const TModelsItem& i) { return i.Worn(); });
 }
 
+std::vector<std::string> TModels::PrintNames() const {
+    std::vector<std::string> names;
+    for (int i : {kSh, kWn, kPl, kHl, kBl, kBr, kYu, kTf})
+        if (const geom::TModel* model = Items[size_t(i)].Model())
+            names.push_back(model->Name);
+    return names;
+}
+
 void TModels::RefreshMenu() {
     for (size_t i = 0; i < TakeOffMenu.Items.size() && i < Items.size(); ++i)
         TakeOffMenu.Items[i].Enabled = Items[i].Worn();

@@ -64,6 +64,8 @@ public:
     void TurnAround();
     bool FillAt(int x, int y, int material, bool all);
     bool AnyWorn() const;
+    // The worn models' names in the order the doll print lists them: Sh, Wn, Pl, Hl, Bl, Br, Yu, Tf.
+    std::vector<std::string> PrintNames() const;
     void RefreshMenu();
     int IndexOf(const TModelsItem& item) const;
 

@@ -203,6 +203,9 @@ TEST_F(TDollFixture, RenderingLaysLayersInOrderAndTheBackOverlayOnTop) {
         }
     EXPECT_GT(skirtShows, 100);
     EXPECT_GT(blouseOverSkirt, 0) << "the blouse is laid over the skirt";
+    const std::vector<std::string> printed{Doll->Items[kSh].Model()->Name, Doll->Items[kBl].Model()->Name,
+                                           Doll->Items[kYu].Model()->Name, Doll->Items[kTf].Model()->Name};
+    EXPECT_EQ(Doll->PrintNames(), printed);
     const int v = Doll->Items[kSh].Model()->HatFlag ? 1 : 0;
     int overlay = 0;
     for (int y = 0; y < 360; ++y)
