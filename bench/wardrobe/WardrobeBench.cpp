@@ -207,8 +207,8 @@ int main(int argc, char** argv) {
         double Ms;
     };
     const TBudget budgets[] = {
-        {"DrumFrame", "MemcpyDrum", 2},          {"RackFrame", "MemcpyRack", 2},
-        {"DissolveStep", "MemcpyDoll", 5},       {"PanelFrame", "MemcpyPanel", 5},
+        {"DrumFrame", "MemcpyDrum", 2},           {"RackFrame", "MemcpyRack", 2},
+        {"DissolveStep", "MemcpyDoll", 5},        {"PanelFrame", "MemcpyPanel", 5},
         {"ComposeDressedSide", "MemcpyDoll", 20}, {"ComposeRackPictures", "MemcpyRackPictures", 150},
     };
     bool ok = true;

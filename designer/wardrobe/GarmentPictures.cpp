@@ -51,8 +51,8 @@ void ApplyShading(plat::Bitmap& image, const plat::Bitmap& source, int panelOffs
                 continue;
             const auto& row = table.Value[size_t(ShadeDelta(int((s[x] >> 8) & 0xFF)) + 128)];
             const uint32_t p = out[x];
-            out[x] = 0xFF000000u | uint32_t(row[(p >> 16) & 0xFF]) << 16 | uint32_t(row[(p >> 8) & 0xFF]) << 8 |
-                     row[p & 0xFF];
+            out[x] = 0xFF000000u | uint32_t(row[(p >> 16) & 0xFF]) << 16 |
+                     uint32_t(row[(p >> 8) & 0xFF]) << 8 | row[p & 0xFF];
         }
     }
 }
@@ -75,8 +75,8 @@ int ShadeDelta(int green) {
     return int(int8_t(uint8_t(green - 127)));
 }
 
-plat::Bitmap ComposeGarment(const geom::TModel& model, const geom::TModelPictures& key, const plat::Bitmap& source,
-                            int panelWidth, int panelOffset) {
+plat::Bitmap ComposeGarment(const geom::TModel& model, const geom::TModelPictures& key,
+                            const plat::Bitmap& source, int panelWidth, int panelOffset) {
     const int w = panelWidth, h = source.Height();
     plat::Bitmap image(w, h);
     if (image.Empty() || source.Width() < panelOffset + 2 * w)

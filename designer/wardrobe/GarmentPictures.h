@@ -19,8 +19,8 @@ int ShadeDelta(int green);
 // Composes one image of `model`: `source` is the card picture (front: offset 0, back: offset 2P)
 // or the rack picture (offset 0), P its panel width; the region colours come from the model's
 // colour key. White is transparent in the result.
-plat::Bitmap ComposeGarment(const geom::TModel& model, const geom::TModelPictures& key, const plat::Bitmap& source,
-                            int panelWidth, int panelOffset);
+plat::Bitmap ComposeGarment(const geom::TModel& model, const geom::TModelPictures& key,
+                            const plat::Bitmap& source, int panelWidth, int panelOffset);
 
 // The two picture files ("<base>.bmp", "<base>v.bmp"), read once until released.
 const plat::Bitmap& CardPicture(geom::TModel& model);

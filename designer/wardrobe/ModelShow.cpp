@@ -25,8 +25,9 @@ void CopyBox(plat::Bitmap& target, const plat::Bitmap* source, const layout::Box
         const int sy = box.Y + y;
         for (int x = 0; x < target.Width(); ++x) {
             const int sx = box.X + x;
-            out[x] = source && sx < source->Width() && sy < source->Height() ? source->Row(sy)[sx] | 0xFF000000u
-                                                                               : 0xFFFFFFFFu;
+            out[x] = source && sx < source->Width() && sy < source->Height()
+                         ? source->Row(sy)[sx] | 0xFF000000u
+                         : 0xFFFFFFFFu;
         }
     }
 }
@@ -50,8 +51,9 @@ TModelShow::TModelShow(plat::TControl* parent) : plat::TControl(parent) {
         // The pane shows the part of the open frame behind it.
         plat::Bitmap part(canvas.Width(), canvas.Height());
         const layout::Box frame = layout::panel::FrameBox(Frame);
-        CopyBox(part, OrgImage, {frame.X + layout::panel::kDescription.X, frame.Y + layout::panel::kDescription.Y,
-                                 part.Width(), part.Height()});
+        CopyBox(part, OrgImage,
+                {frame.X + layout::panel::kDescription.X, frame.Y + layout::panel::kDescription.Y,
+                 part.Width(), part.Height()});
         canvas.Draw(0, 0, part);
     };
     ViewDescribeSB = &Make<TPaintScrollBar>();
@@ -196,7 +198,8 @@ void TModelShow::LoadDescription() {
     geom::TModel* model = Model();
     if (!model)
         return;
-    LoadDescriptionFile(ViewDescribe->View(), PictureBase(model->ModelPath), Settings().ScreenFontName, 0, Factors);
+    LoadDescriptionFile(ViewDescribe->View(), PictureBase(model->ModelPath), Settings().ScreenFontName, 0,
+                        Factors);
     ShowPane(Visible() && !Animating());
 }
 
@@ -204,7 +207,8 @@ int TModelShow::PieceUnder(int x, int y) const {
     geom::TModel* model = Model();
     if (!model || x < MX || y < MY || x >= MX + MWidth || y >= MY + MHeight || model->Sheet.Empty())
         return -1;
-    return model->PieceAt(model->ToModelX(x - MX - model->SheetLeft), model->ToModelY(y - MY - model->SheetTop));
+    return model->PieceAt(model->ToModelX(x - MX - model->SheetLeft),
+                          model->ToModelY(y - MY - model->SheetTop));
 }
 
 bool TModelShow::FillAt(int x, int y, int material, bool all) {

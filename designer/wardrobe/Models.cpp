@@ -63,8 +63,8 @@ TModels::TModels(plat::TControl* parent) : plat::TControl(parent) {
     SetBounds(layout::doll::kControl.X, layout::doll::kControl.Y, layout::doll::kControl.Width,
               layout::doll::kControl.Height);
     const layout::Rect spot = layout::screen::kShowModel;
-    ShowModelSpot = plat::Bounds(spot.x - layout::doll::kControl.X, spot.y - layout::doll::kControl.Y, spot.width,
-                                 spot.height);
+    ShowModelSpot = plat::Bounds(spot.x - layout::doll::kControl.X, spot.y - layout::doll::kControl.Y,
+                                 spot.width, spot.height);
     for (int i = 0; i < kClassCount; ++i) {
         const auto c = static_cast<layout::wardrobe::GarmentClass>(i);
         Items[size_t(i)].Place = layout::wardrobe::LayerBox(c);
@@ -237,7 +237,8 @@ bool TModels::FillAt(int x, int y, int material, bool all) {
     if (!item)
         return false;
     const int piece = item->HitPiece(x, y, Shown());
-    if (!PaintPiece(*item->Model(), piece, material, all, Face ? TPaintPlace::DollFront : TPaintPlace::DollBack))
+    if (!PaintPiece(*item->Model(), piece, material, all,
+                    Face ? TPaintPlace::DollFront : TPaintPlace::DollBack))
         return false;
     Changed();
     Post(0);

@@ -32,7 +32,10 @@ namespace wardrobe {
 // bits counts as 24).
 bool ScreenEffects();
 
-class TModels : public plat::TControl, public plat::TDragTarget, public plat::TDragSource, public TShowHideDoll {
+class TModels : public plat::TControl,
+                public plat::TDragTarget,
+                public plat::TDragSource,
+                public TShowHideDoll {
 public:
     explicit TModels(plat::TControl* parent);
     ~TModels() override;

@@ -22,8 +22,8 @@ public:
     int OrgX = 0;
     int OrgY = 0;
     int CountFase = 0;
-    bool One = false;        // only while the doll is visible
-    layout::Box ZamorIv;     // the invisible hot area, in the window's coordinates
+    bool One = false;    // only while the doll is visible
+    layout::Box ZamorIv; // the invisible hot area, in the window's coordinates
     int Fase = 0;
 
     void Render(plat::Bitmap& target) const;

@@ -56,8 +56,9 @@ struct TWindow : plat::TMessageTarget {
     TMaterialCatalogue Fabrics;
     std::array<std::unique_ptr<TClassModels>, kClassCount> Classes;
     TAllModels All;
-    plat::Bitmap Main = Resource("Main.bmp"), FsView = Resource("FsView.bmp"), FsWindow = Resource("FsWindow.bmp"),
-                 Zamor = Resource("Zamor.bmp"), Skin = Resource("Resource.bmp");
+    plat::Bitmap Main = Resource("Main.bmp"), FsView = Resource("FsView.bmp"),
+                 FsWindow = Resource("FsWindow.bmp"), Zamor = Resource("Zamor.bmp"),
+                 Skin = Resource("Resource.bmp");
     plat::TForm Form;
     TBackdrop* Backdrop = nullptr;
     TModels* Doll = nullptr;
@@ -141,7 +142,8 @@ struct TWindow : plat::TMessageTarget {
         Surprises.MakeAnimations(Form, &Zamor);
         Backdrop->OnPress = [this](int x, int y) {
             if (layout::screen::kShowModel.x <= x && x < layout::screen::kShowModel.Right() &&
-                layout::screen::kShowModel.y <= y && y < layout::screen::kShowModel.Bottom() && !Exchange.Shown()) {
+                layout::screen::kShowModel.y <= y && y < layout::screen::kShowModel.Bottom() &&
+                !Exchange.Shown()) {
                 Surprises.Stop();
                 plat::PostMessage(this, plat::WM_USER + 1);
                 return;
@@ -199,7 +201,8 @@ void Paint(TWindow& w, int index, int turns, bool all) {
             if (w.Drum->SlotAt(x, y) == 0) {
                 w.Drum->MouseDown(plat::TMouseButton::Left, {/*Shift=*/all}, x, y);
                 const plat::TPoint a = w.Drum->ClientToScreen({0, 0}), b = w.Doll->ClientToScreen(on);
-                plat::SendMouse(*w.Drum, plat::TMouseAction::Release, plat::TMouseButton::Left, b.X - a.X, b.Y - a.Y);
+                plat::SendMouse(*w.Drum, plat::TMouseAction::Release, plat::TMouseButton::Left, b.X - a.X,
+                                b.Y - a.Y);
                 Settle(50);
                 return;
             }
@@ -231,8 +234,8 @@ int main(int argc, char** argv) {
     if (screenshot.empty())
         return window.Form.ShowModal() >= 0 ? 0 : 1;
     Settle(300);
-    Dress(window, 3, 1);   // a blouse
-    Dress(window, 5, 2);   // a skirt
+    Dress(window, 3, 1); // a blouse
+    Dress(window, 5, 2); // a skirt
     Dress(window, kClassTf, 0);
     window.Views[kClassTf]->Click(); // the shoes view turns to the next pair
     Dress(window, kClassSh, 1);

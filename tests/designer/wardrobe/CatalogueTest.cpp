@@ -9,9 +9,8 @@
 #include "tests/designer/wardrobe/WardrobeWorld.h"
 #include "tests/support/Scratch.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -23,10 +22,11 @@ struct TErrorLog {
     std::vector<std::string> Texts;
     plat::MessageBoxHandler Previous;
     TErrorLog() {
-        Previous = plat::SetMessageBoxHandler([this](plat::TMsgDlgType, plat::TMsgDlgButtons, const std::string& t) {
-            Texts.push_back(t);
-            return plat::TModalResult::Ok;
-        });
+        Previous =
+            plat::SetMessageBoxHandler([this](plat::TMsgDlgType, plat::TMsgDlgButtons, const std::string& t) {
+                Texts.push_back(t);
+                return plat::TModalResult::Ok;
+            });
     }
     ~TErrorLog() { plat::SetMessageBoxHandler(Previous); }
 };
@@ -73,8 +73,8 @@ TEST(CatalogueTest, StepsWrapAndPrevPrevFollowsItsRules) {
     k.Next();
     EXPECT_EQ(k.ItemIndex(), 0);
     EXPECT_EQ(changes, 3);
-    k.SetItemIndex(0); // no change, no notification
-    k.SetItemIndex(3); // past the end
+    k.SetItemIndex(0);  // no change, no notification
+    k.SetItemIndex(3);  // past the end
     k.SetItemIndex(-1); // below 0: ignored as well
     EXPECT_EQ(k.ItemIndex(), 0);
     EXPECT_EQ(changes, 3);
@@ -99,7 +99,8 @@ TEST(CatalogueTest, MenuPicksSwitchingClassesAndReleasingPictures) {
     int selected = 0, changed = 0;
     dresses.OnSelect = [&](TClassModels&) { ++selected; };
     world.All.OnChangeModel = [&] { ++changed; };
-    const plat::PopupChooser previous = plat::SetPopupChooser([](const std::vector<plat::TMenuItem>&, plat::TPoint) { return 3; });
+    const plat::PopupChooser previous =
+        plat::SetPopupChooser([](const std::vector<plat::TMenuItem>&, plat::TPoint) { return 3; });
     EXPECT_EQ(dresses.PopupMenu.Popup({0, 0}), 3);
     plat::SetPopupChooser(previous);
     EXPECT_EQ(dresses.ItemIndex(), 1);

@@ -78,7 +78,8 @@ TEST_F(TDollFixture, CompositionFollowsTheMapsAndTheShading) {
     ASSERT_GE(m.Pieces.size(), 1u);
     const int P = 200, H = 80;
     plat::Bitmap card(4 * P, H);
-    const plat::TColor red = plat::RGB(232, 0, 0), none = plat::RGB(127, 127, 127), grey = plat::RGB(192, 192, 192);
+    const plat::TColor red = plat::RGB(232, 0, 0), none = plat::RGB(127, 127, 127),
+                       grey = plat::RGB(192, 192, 192);
     for (int i = 0; i < int(m.Pieces.size()); ++i)
         card.SetPixel(i, 0, i == 0 ? red : none); // only piece 0 shows
     card.SetPixel(0, 2, none);
@@ -87,9 +88,9 @@ TEST_F(TDollFixture, CompositionFollowsTheMapsAndTheShading) {
             card.SetPixel(P + x, y, x < 50 ? red : (x < 100 ? plat::clWhite : grey));
             card.SetPixel(3 * P + x, y, grey);
         }
-    card.SetPixel(10, 20, plat::RGB(0, 0, 0));      // green 0: darken
-    card.SetPixel(11, 20, plat::RGB(9, 255, 9));    // green 255: black
-    card.SetPixel(12, 20, plat::RGB(0, 191, 0));    // green 191: d = 64
+    card.SetPixel(10, 20, plat::RGB(0, 0, 0));   // green 0: darken
+    card.SetPixel(11, 20, plat::RGB(9, 255, 9)); // green 255: black
+    card.SetPixel(12, 20, plat::RGB(0, 191, 0)); // green 191: d = 64
     m.Pictures.Release();
     m.Pictures.Card = card;
     m.Pictures.CardRead = true;
@@ -105,9 +106,9 @@ TEST_F(TDollFixture, CompositionFollowsTheMapsAndTheShading) {
     EXPECT_EQ(front.GetPixel(70, 40), fabric.GetPixel(70, 40)); // map white: the fabric too
     EXPECT_EQ(front.GetPixel(150, 40), plat::clWhite);          // another region: transparent
     const plat::TColor f = fabric.GetPixel(10, 20);
-    EXPECT_EQ(front.GetPixel(10, 20), plat::RGB(uint8_t(Shade(plat::GetRValue(f), -127)),
-                                                uint8_t(Shade(plat::GetGValue(f), -127)),
-                                                uint8_t(Shade(plat::GetBValue(f), -127))));
+    EXPECT_EQ(front.GetPixel(10, 20),
+              plat::RGB(uint8_t(Shade(plat::GetRValue(f), -127)), uint8_t(Shade(plat::GetGValue(f), -127)),
+                        uint8_t(Shade(plat::GetBValue(f), -127))));
     EXPECT_EQ(front.GetPixel(11, 20), plat::clBlack);
     const plat::TColor g = fabric.GetPixel(12, 20);
     EXPECT_EQ(plat::GetRValue(front.GetPixel(12, 20)), Shade(plat::GetRValue(g), 64));
@@ -134,7 +135,8 @@ TEST_F(TDollFixture, EmptyPicturesAnswerNothing) {
     EXPECT_TRUE(FrontImage(m).Empty());
     Wear(kTf);
     EXPECT_EQ(Doll->HitLayer(100, 300), nullptr);
-    EXPECT_FALSE(PaintPiece(m, Doll->Items[kTf].HitPiece(100, 300, TSide::Front), 3, false, TPaintPlace::DollFront));
+    EXPECT_FALSE(
+        PaintPiece(m, Doll->Items[kTf].HitPiece(100, 300, TSide::Front), 3, false, TPaintPlace::DollFront));
     // The shoe layer lies at y 240 and below: a point above it is not its business.
     EXPECT_EQ(Doll->Items[kTf].HitPiece(100, 10, TSide::Front), -1);
 }
@@ -210,7 +212,8 @@ TEST_F(TDollFixture, RenderingLaysLayersInOrderAndTheBackOverlayOnTop) {
     int overlay = 0;
     for (int y = 0; y < 360; ++y)
         for (int x = 0; x < 200; ++x)
-            if (const plat::TColor o = World.Doll.GetPixel((v + 4) * 200 + x, y); o != plat::clWhite && y >= 80) {
+            if (const plat::TColor o = World.Doll.GetPixel((v + 4) * 200 + x, y);
+                o != plat::clWhite && y >= 80) {
                 ++overlay;
                 EXPECT_EQ(back.GetPixel(x, y), o);
             }

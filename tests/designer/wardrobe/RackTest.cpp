@@ -2,9 +2,9 @@
 #include "designer/layout/SkinLayout.h"
 #include "designer/shell/Settings.h"
 #include "designer/wardrobe/GarmentPictures.h"
-#include "platform/registry/Registry.h"
 #include "designer/wardrobe/ModelView.h"
 #include "designer/wardrobe/Models.h"
+#include "platform/registry/Registry.h"
 #include "platform/ui/Synthetic.h"
 #include "tests/designer/wardrobe/WardrobeWorld.h"
 
