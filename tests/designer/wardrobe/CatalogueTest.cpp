@@ -132,6 +132,25 @@ TEST(CatalogueTest, MenuPicksSwitchingClassesAndReleasingPictures) {
     EXPECT_EQ(menu.Items[1].Caption, plat::Ru("Снять платье"));
 }
 
+// An outfit written to a section comes back: the pieces' fabrics and what the doll wears.
+TEST(CatalogueTest, SavedFabricsLoadAgain) {
+    TWardrobeWorld world;
+    geom::TModel& coat = *world.Class(0).ModelAt(1);
+    for (size_t i = 0; i < coat.Pieces.size(); ++i)
+        coat.Pieces[i]->SetMaterial(int(i) + 3);
+    {
+        plat::TRegIniFile reg(kProductKey);
+        world.All.SaveState(reg, "States2");
+    }
+    plat::TRegIniFile reg(kProductKey);
+    world.All.Load(239, 212, "States2", &reg);
+    geom::TModel& again = *world.Class(0).ModelAt(1);
+    ASSERT_NE(&again, &coat);
+    for (size_t i = 0; i < again.Pieces.size(); ++i)
+        EXPECT_EQ(again.Pieces[i]->Material, int(i) + 3);
+    EXPECT_EQ(world.Class(0).ModelAt(0)->Pieces[0]->Material, -1);
+}
+
 // A models folder with a backup, a damaged file, two equal names and a refused stored value.
 TEST(CatalogueTest, AwkwardFilesNeverEmptyTheClass) {
     const std::string cd = testing_support::MakeScratchDir("cd");

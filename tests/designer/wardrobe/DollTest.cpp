@@ -1,9 +1,11 @@
 // The doll: dressing rules, composition and shading, rendering orders, hit tests, the dissolve,
 // and the mouse and drops in a test window.
 #include "designer/controls/ShowHide.h"
+#include "designer/shell/Settings.h"
 #include "designer/wardrobe/GarmentPictures.h"
 #include "designer/wardrobe/Models.h"
 #include "designer/wardrobe/PaintPiece.h"
+#include "platform/registry/Registry.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Synthetic.h"
 #include "tests/designer/wardrobe/WardrobeWorld.h"
@@ -167,6 +169,26 @@ TEST_F(TDollFixture, DressingTakesOffByTheTable) {
     Doll->TakeOffMenu.Items[size_t(kYu)].OnClick();
     EXPECT_FALSE(Doll->Items[size_t(kYu)].Worn());
     EXPECT_FALSE(Doll->TakeOffMenu.Items[size_t(kYu)].Enabled);
+}
+
+TEST_F(TDollFixture, TheOutfitIsSavedAndRestoredLayerByLayer) {
+    Wear(kPl, 2);
+    Wear(kTf, 1);
+    {
+        plat::TRegIniFile reg(kProductKey);
+        Doll->SaveState(reg, "States5");
+        reg.WriteInteger("States5", "ModelsItemSh", 77); // past the end: nothing worn
+    }
+    Doll->TakeOffAll();
+    EXPECT_FALSE(Doll->AnyWorn());
+    plat::TRegIniFile reg(kProductKey);
+    Doll->LoadState(reg, "States5");
+    EXPECT_EQ(Doll->Items[kPl].NumModel, 2);
+    EXPECT_EQ(Doll->Items[kTf].NumModel, 1);
+    EXPECT_EQ(Doll->Items[kBl].NumModel, -1);
+    EXPECT_FALSE(Doll->Items[kSh].Worn());
+    EXPECT_TRUE(Doll->TakeOffMenu.Items[kPl].Enabled);
+    EXPECT_FALSE(Doll->TakeOffMenu.Items[kSh].Enabled);
 }
 
 TEST_F(TDollFixture, ConflictListsTakeOffEitherWay) {
