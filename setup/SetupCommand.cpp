@@ -4,11 +4,11 @@
 #include "platform/core/Exceptions.h"
 #include "platform/files/Files.h"
 #include "platform/text/Cp1251.h"
-#include "setup/ConsoleUI.h"
-#include "setup/Installer.h"
-#include "setup/ObjectStream.h"
-#include "setup/ObjectText.h"
-#include "setup/SetupContext.h"
+#include "setup/install/ConsoleUI.h"
+#include "setup/install/Installer.h"
+#include "setup/script/ObjectStream.h"
+#include "setup/script/ObjectText.h"
+#include "setup/script/SetupContext.h"
 
 #include <fstream>
 #include <iterator>

@@ -12,9 +12,9 @@
 // fastest runs and exits with 1 when one is above its target (1.2 and 1.5).
 #include "bench/support/FastestReporter.h"
 #include "platform/files/WinPath.h"
-#include "setup/ConsoleUI.h"
-#include "setup/Installer.h"
-#include "setup/ScriptFile.h"
+#include "setup/install/ConsoleUI.h"
+#include "setup/install/Installer.h"
+#include "setup/script/ScriptFile.h"
 #include "setup/SetupCommand.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 // File-list lines: parsing and macro expansion of both sides, line by line.
-#include "setup/ListParsers.h"
-#include "setup/SetupContext.h"
+#include "setup/script/ListParsers.h"
+#include "setup/script/SetupContext.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Registry-list lines: whole-line expansion, then the line parser; binary values stay in bounds.
-#include "setup/ListParsers.h"
-#include "setup/SetupContext.h"
+#include "setup/script/ListParsers.h"
+#include "setup/script/SetupContext.h"
 
 #include <cstdint>
 #include <cstdlib>

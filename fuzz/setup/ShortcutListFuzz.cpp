@@ -1,6 +1,6 @@
 // Shortcut-list lines: parsing, expansion and the split into the four fields.
-#include "setup/ListParsers.h"
-#include "setup/SetupContext.h"
+#include "setup/script/ListParsers.h"
+#include "setup/script/SetupContext.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,9 +1,9 @@
 // Object streams: read, apply to a parameter set, write back (must give the same bytes), dump
 // and compile the dump (must give the same bytes too).
 #include "platform/core/Exceptions.h"
-#include "setup/ObjectStream.h"
-#include "setup/ObjectText.h"
-#include "setup/ScriptFile.h"
+#include "setup/script/ObjectStream.h"
+#include "setup/script/ObjectText.h"
+#include "setup/script/ScriptFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // The text form: parse; what parses must write, read back and dump to text that parses again.
 #include "platform/core/Exceptions.h"
-#include "setup/ObjectStream.h"
-#include "setup/ObjectText.h"
+#include "setup/script/ObjectStream.h"
+#include "setup/script/ObjectText.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -9,7 +9,7 @@
 #include "platform/registry/Registry.h"
 #include "platform/shell/ShellLink.h"
 #include "platform/text/Cp1251.h"
-#include "setup/Macros.h"
+#include "setup/script/Macros.h"
 
 #include <algorithm>
 #include <array>

@@ -4,10 +4,10 @@
 #include "platform/files/Files.h"
 #include "platform/files/WinPath.h"
 #include "platform/registry/Registry.h"
-#include "setup/ListParsers.h"
-#include "setup/ScriptFile.h"
+#include "setup/script/ListParsers.h"
+#include "setup/script/ScriptFile.h"
 #include "setup/SetupCommand.h"
-#include "setup/SetupParams.h"
+#include "setup/script/SetupParams.h"
 #include "tests/setup/SetupTestSupport.h"
 #include "platform/text/Cp1251.h"
 

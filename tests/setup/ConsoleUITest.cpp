@@ -1,6 +1,6 @@
 // The unattended run's progress lines: one every 10 %, never past the end, even when the run
 // copies more than the space estimate counted (the uninstaller).
-#include "setup/ConsoleUI.h"
+#include "setup/install/ConsoleUI.h"
 #include "tests/setup/SetupTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,13 +1,13 @@
 // Rules of the installation run, each on a small scratch CD: shared files and their versions, run
 // steps, missing sources, masks, the abort question, the product key, and the Finish actions.
-#include "setup/Installer.h"
+#include "setup/install/Installer.h"
 
 #include "platform/core/Platform.h"
 #include "platform/files/Files.h"
 #include "platform/files/WinPath.h"
 #include "platform/registry/Registry.h"
 #include "platform/shell/ShellOpen.h"
-#include "setup/ScriptFile.h"
+#include "setup/script/ScriptFile.h"
 #include "tests/platform/shell/PeBuilder.h"
 #include "tests/setup/SetupTestSupport.h"
 #include "tests/support/Scratch.h"

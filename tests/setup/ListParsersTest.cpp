@@ -1,5 +1,5 @@
 // The file, shortcut and registry list line parsers.
-#include "setup/ListParsers.h"
+#include "setup/script/ListParsers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Macro expansion, shell folders and script discovery.
-#include "setup/Macros.h"
+#include "setup/script/Macros.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/files/Files.h"
 #include "platform/files/WinPath.h"
 #include "platform/registry/Registry.h"
-#include "setup/ScriptFile.h"
-#include "setup/SetupContext.h"
+#include "setup/script/ScriptFile.h"
+#include "setup/script/SetupContext.h"
 #include "tests/setup/SetupTestSupport.h"
 
 #include <gtest/gtest.h>

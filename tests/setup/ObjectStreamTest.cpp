@@ -1,8 +1,8 @@
 // The object stream reader, writer and text form: every tag, round trips, and hostile input.
-#include "setup/ObjectStream.h"
+#include "setup/script/ObjectStream.h"
 
 #include "platform/core/Exceptions.h"
-#include "setup/ObjectText.h"
+#include "setup/script/ObjectText.h"
 #include "tests/support/Scratch.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 // Scripts on disk: defaults, saving and loading, the resets before a load, colours, and scripts
 // that cannot be read.
-#include "setup/ScriptFile.h"
+#include "setup/script/ScriptFile.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/files/Files.h"

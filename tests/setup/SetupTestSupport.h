@@ -2,7 +2,7 @@
 // records what the run shows and answers questions as told.
 #pragma once
 
-#include "setup/InstallUI.h"
+#include "setup/install/InstallUI.h"
 
 #include <cstdio>
 #include <functional>

@@ -1,9 +1,9 @@
 // Word detection over the prefix's registry and files, and the WINWORD values.
-#include "setup/WordIntegration.h"
+#include "setup/install/WordIntegration.h"
 
 #include "platform/files/Files.h"
 #include "platform/registry/Registry.h"
-#include "setup/SetupContext.h"
+#include "setup/script/SetupContext.h"
 #include "tests/setup/SetupTestSupport.h"
 
 #include <gtest/gtest.h>

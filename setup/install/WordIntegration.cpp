@@ -1,13 +1,13 @@
 // Word detection over the prefix's registry and Windows directory, and the WINWORD macro values.
-#include "setup/WordIntegration.h"
+#include "setup/install/WordIntegration.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/files/Files.h"
 #include "platform/registry/Registry.h"
 #include "platform/text/Cp1251.h"
-#include "setup/ListParsers.h"
-#include "setup/Macros.h"
-#include "setup/SetupContext.h"
+#include "setup/script/ListParsers.h"
+#include "setup/script/Macros.h"
+#include "setup/script/SetupContext.h"
 
 namespace setup {
 

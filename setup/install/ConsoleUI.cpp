@@ -1,5 +1,5 @@
 // Progress lines of an unattended run (texts converted from cp1251 for the terminal).
-#include "setup/ConsoleUI.h"
+#include "setup/install/ConsoleUI.h"
 
 #include "platform/text/Cp1251.h"
 

@@ -1,6 +1,6 @@
 // The installation run: Install's steps in order, the log, the abort checkpoints and Finish.
 // The file-list rules live in Installer_Files.cpp, the registry in Installer_Registry.cpp.
-#include "setup/Installer.h"
+#include "setup/install/Installer.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Platform.h"
@@ -12,8 +12,8 @@
 #include "platform/shell/ShellLink.h"
 #include "platform/shell/ShellOpen.h"
 #include "platform/text/Cp1251.h"
-#include "setup/ListParsers.h"
-#include "setup/Macros.h"
+#include "setup/script/ListParsers.h"
+#include "setup/script/Macros.h"
 
 namespace setup {
 

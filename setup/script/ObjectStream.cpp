@@ -1,6 +1,6 @@
 // Object stream reader and writer. The reader checks every length against the bytes left before
 // it allocates anything, and every nesting step against kMaxNestingDepth.
-#include "setup/ObjectStream.h"
+#include "setup/script/ObjectStream.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/text/Cp1251.h"

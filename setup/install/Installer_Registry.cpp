@@ -2,8 +2,8 @@
 #include "platform/core/Exceptions.h"
 #include "platform/files/WinPath.h"
 #include "platform/registry/Registry.h"
-#include "setup/Installer.h"
-#include "setup/ListParsers.h"
+#include "setup/install/Installer.h"
+#include "setup/script/ListParsers.h"
 
 namespace setup {
 

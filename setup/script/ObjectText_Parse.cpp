@@ -3,7 +3,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/text/Cp1251.h"
 #include "platform/text/Utf8.h"
-#include "setup/ObjectText.h"
+#include "setup/script/ObjectText.h"
 
 #include <cctype>
 #include <charconv>

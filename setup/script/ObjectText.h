@@ -18,7 +18,7 @@
 // date:/double: followed by the value's bytes in hex.
 #pragma once
 
-#include "setup/ObjectStream.h"
+#include "setup/script/ObjectStream.h"
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,5 @@
 // Writing the text form of a stream tree (see ObjectText.h for the syntax).
-#include "setup/ObjectText.h"
+#include "setup/script/ObjectText.h"
 
 #include "platform/text/Cp1251.h"
 #include "platform/text/Utf8.h"

@@ -7,8 +7,8 @@
 #include "platform/registry/Registry.h"
 #include "platform/shell/Library.h"
 #include "platform/text/Cp1251.h"
-#include "setup/Installer.h"
-#include "setup/ListParsers.h"
+#include "setup/install/Installer.h"
+#include "setup/script/ListParsers.h"
 
 #include <climits>
 #include <functional>

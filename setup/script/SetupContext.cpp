@@ -1,11 +1,11 @@
 // Finding the scripts and setting the installation variables.
-#include "setup/SetupContext.h"
+#include "setup/script/SetupContext.h"
 
 #include "platform/files/Files.h"
 #include "platform/files/WinPath.h"
 #include "platform/text/Cp1251.h"
-#include "setup/Macros.h"
-#include "setup/ScriptFile.h"
+#include "setup/script/Macros.h"
+#include "setup/script/ScriptFile.h"
 
 namespace setup {
 

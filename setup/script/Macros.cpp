@@ -1,11 +1,11 @@
 // The macro expander and the lookups behind its names.
-#include "setup/Macros.h"
+#include "setup/script/Macros.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/files/Files.h"
 #include "platform/files/WinPath.h"
 #include "platform/text/Cp1251.h"
-#include "setup/SetupContext.h"
+#include "setup/script/SetupContext.h"
 
 namespace setup {
 

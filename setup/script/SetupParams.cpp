@@ -1,5 +1,5 @@
 // The parameter table and the parameter set's storage.
-#include "setup/SetupParams.h"
+#include "setup/script/SetupParams.h"
 
 #include "platform/core/Numeric.h"
 #include "platform/text/Cp1251.h"

@@ -1,5 +1,5 @@
 // Applying a stream tree to a parameter set, building the tree back, and the file operations.
-#include "setup/ScriptFile.h"
+#include "setup/script/ScriptFile.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Numeric.h"

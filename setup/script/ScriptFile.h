@@ -3,8 +3,8 @@
 // stream (only non-empty texts and lists, only flags that are on, colours always).
 #pragma once
 
-#include "setup/ObjectStream.h"
-#include "setup/SetupParams.h"
+#include "setup/script/ObjectStream.h"
+#include "setup/script/SetupParams.h"
 
 #include <string>
 

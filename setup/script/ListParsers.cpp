@@ -1,5 +1,5 @@
 // Line parsers of the file, shortcut and registry lists.
-#include "setup/ListParsers.h"
+#include "setup/script/ListParsers.h"
 
 #include "platform/core/Numeric.h"
 #include "platform/text/Cp1251.h"

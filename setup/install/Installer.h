@@ -4,9 +4,9 @@
 // of a SetupContext and talks to the user only through InstallUI.
 #pragma once
 
-#include "setup/FolderWalk.h"
-#include "setup/InstallUI.h"
-#include "setup/SetupContext.h"
+#include "setup/install/FolderWalk.h"
+#include "setup/install/InstallUI.h"
+#include "setup/script/SetupContext.h"
 
 #include <cstdint>
 #include <functional>

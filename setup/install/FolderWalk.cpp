@@ -1,5 +1,5 @@
 // Reading and keeping the source folders of mask entries (FolderWalk.h).
-#include "setup/FolderWalk.h"
+#include "setup/install/FolderWalk.h"
 
 namespace setup {
 

@@ -2,7 +2,7 @@
 // standard error, no questions (nobody can press Cancel, so the abort question never comes).
 #pragma once
 
-#include "setup/InstallUI.h"
+#include "setup/install/InstallUI.h"
 
 #include <cstdio>
 #include <string>

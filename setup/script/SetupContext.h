@@ -4,8 +4,8 @@
 // expander over all of them.
 #pragma once
 
-#include "setup/SetupParams.h"
-#include "setup/WordIntegration.h"
+#include "setup/script/SetupParams.h"
+#include "setup/install/WordIntegration.h"
 
 #include <string>
 #include <string_view>
