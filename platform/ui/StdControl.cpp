@@ -5,20 +5,12 @@
 #include "platform/text/Cp1251.h"
 #include "platform/ui/StdWidget.h"
 
-#include <QVBoxLayout>
 
 namespace plat {
 
 void HostWidget(TControl& control, QWidget* inner) {
-    // A layout keeps the widget filling the control even while hidden; it must not impose the
-    // widget's minimum size on the control, whose bounds the form sets.
-    auto* layout = new QVBoxLayout(&control.Widget());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetNoConstraint);
     inner->setParent(&control.Widget());
-    inner->setMinimumSize(0, 0);
-    layout->addWidget(inner);
+    inner->setGeometry(0, 0, control.Width(), control.Height());
     inner->show();
 }
 
@@ -40,6 +32,21 @@ QWidget* InnerWidget(const TControl& control) {
     return inner && !dynamic_cast<ControlWidget*>(inner) ? inner : nullptr;
 }
 } // namespace
+
+TStdControl::~TStdControl() {
+    // The widget goes after this object has become a plain TControl; what it signals while it is
+    // taken apart (a page removed, a selection cleared) must not reach the handlers.
+    if (QWidget* inner = InnerWidget(*this)) {
+        inner->blockSignals(true);
+        for (QObject* part : inner->findChildren<QObject*>())
+            part->blockSignals(true);
+    }
+}
+
+void TStdControl::Resized() {
+    if (QWidget* inner = InnerWidget(*this))
+        inner->setGeometry(0, 0, Width(), Height());
+}
 
 void TStdControl::SetFocus() {
     if (QWidget* inner = InnerWidget(*this))

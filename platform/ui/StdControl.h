@@ -13,12 +13,15 @@ namespace plat {
 class TStdControl : public TControl {
 public:
     explicit TStdControl(TControl* parent);
+    ~TStdControl() override;
 
     // Gives keyboard focus to the widget inside.
     void SetFocus();
     bool Focused() const;
     // Applies the control's font (SetFont) to the widget inside.
     void ApplyFont();
+
+    void Resized() override;
 };
 
 // Names for finding a window's controls from tests and tools, as a form's designer named them.
