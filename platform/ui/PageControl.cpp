@@ -9,18 +9,10 @@
 
 namespace plat {
 
-namespace {
-// The button face of the standard widgets, which pages are painted in.
-TColor FaceColor() {
-    const QColor c = QPalette().color(QPalette::Button);
-    return RGB(static_cast<uint8_t>(c.red()), static_cast<uint8_t>(c.green()), static_cast<uint8_t>(c.blue()));
-}
-} // namespace
-
 TTabSheet::TTabSheet(TControl* parent, const std::string& caption) : TControl(parent), Caption(caption) {}
 
 void TTabSheet::Paint(Canvas& canvas) {
-    canvas.Brush.Color = FaceColor();
+    canvas.Brush.Color = ButtonFaceColor();
     canvas.FillRect(Rect(0, 0, Width(), Height()));
 }
 

@@ -3,6 +3,7 @@
 
 #include "platform/graphics/QtText.h"
 #include "platform/text/Cp1251.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/StdWidget.h"
 
 
@@ -89,4 +90,12 @@ TControl* FindControl(TControl& root, const std::string& name) {
     return nullptr;
 }
 
+} // namespace plat
+
+namespace plat {
+TColor ButtonFaceColor() {
+    EnsureUiApplication();
+    const QColor c = QPalette().color(QPalette::Button);
+    return RGB(static_cast<uint8_t>(c.red()), static_cast<uint8_t>(c.green()), static_cast<uint8_t>(c.blue()));
+}
 } // namespace plat

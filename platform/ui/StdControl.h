@@ -31,3 +31,8 @@ std::string NameOf(const TControl& control);
 TControl* FindControl(TControl& root, const std::string& name);
 
 } // namespace plat
+
+namespace plat {
+// The surface colour of buttons and dialogs, as the standard controls paint it.
+TColor ButtonFaceColor();
+} // namespace plat
