@@ -4,6 +4,7 @@
 #include "platform/files/WinPath.h"
 #include "platform/text/Cp1251.h"
 #include "setup/SetupCommand.h"
+#include "setup/editor/ParamsForm.h"
 #include "setup/wizard/StartProgram.h"
 
 #include <cstdio>
@@ -21,6 +22,17 @@ int main(int argc, char** argv) {
     } catch (const plat::Exception& e) {
         std::fprintf(stderr, "setup: %s\n", e.what());
         return 1;
+    }
+    if (!args.empty() && args[0] == "--edit") {
+        std::string script;
+        try {
+            if (args.size() > 1)
+                script = plat::WinPathOf(std::filesystem::absolute(args[1]).string());
+        } catch (const plat::Exception& e) {
+            std::fprintf(stderr, "setup: %s\n", e.what());
+            return 1;
+        }
+        return setup::RunParamsEditor(script);
     }
     if (setup::IsConsoleMode(args))
         return setup::RunSetupCommand(args, ownDir, stdout, stderr);

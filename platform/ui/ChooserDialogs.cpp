@@ -11,6 +11,7 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -23,6 +24,39 @@ namespace {
 FolderBrowserHandler& FolderHandler() {
     static FolderBrowserHandler handler;
     return handler;
+}
+
+FileDialogHandler& FileHandler() {
+    static FileDialogHandler handler;
+    return handler;
+}
+
+// "Name|mask|Name|mask" as Qt's "Name (mask);;Name (mask)".
+QString QtFilter(const std::string& filter) {
+    const QStringList parts = QtText(filter).split(QChar('|'));
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        out.push_back(parts[i] + " (" + QString(parts[i + 1]).replace(QChar(';'), QChar(' ')) + ")");
+    return out.join(QStringLiteral(";;"));
+}
+
+std::optional<std::string> ShowFileDialog(bool save, const FileDialogOptions& options) {
+    EnsureUiApplication();
+    QFileDialog dialog(QApplication::activeWindow(), QtText(options.Title));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save || !options.MustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (!options.Filter.empty())
+        dialog.setNameFilter(QtFilter(options.Filter));
+    QString ext = QtText(options.DefaultExt);
+    ext.remove(QChar('*')).remove(QChar('.'));
+    if (!ext.isEmpty())
+        dialog.setDefaultSuffix(ext);
+    if (!options.FileName.empty())
+        dialog.selectFile(QtText(options.FileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return WinPathOf(dialog.selectedFiles().front().toStdString());
 }
 
 ColorChooserHandler& ColorHandler() {
@@ -140,6 +174,22 @@ std::optional<TColor> ChooseColor(TColor initial) {
 
 ColorChooserHandler SetColorChooserHandler(ColorChooserHandler handler) {
     return std::exchange(ColorHandler(), std::move(handler));
+}
+
+std::optional<std::string> OpenFileDialog(const FileDialogOptions& options) {
+    if (FileHandler())
+        return FileHandler()(false, options);
+    return ShowFileDialog(false, options);
+}
+
+std::optional<std::string> SaveFileDialog(const FileDialogOptions& options) {
+    if (FileHandler())
+        return FileHandler()(true, options);
+    return ShowFileDialog(true, options);
+}
+
+FileDialogHandler SetFileDialogHandler(FileDialogHandler handler) {
+    return std::exchange(FileHandler(), std::move(handler));
 }
 
 } // namespace plat

@@ -23,4 +23,18 @@ std::optional<TColor> ChooseColor(TColor initial);
 using ColorChooserHandler = std::function<std::optional<TColor>(TColor initial)>;
 ColorChooserHandler SetColorChooserHandler(ColorChooserHandler handler);
 
+// File open and save dialogs; the answer is the Windows path of the chosen file.
+struct FileDialogOptions {
+    std::string Title;
+    // "Setup inf|setup*.inf|All files|*.*": name and mask pairs.
+    std::string Filter;
+    std::string DefaultExt; // added to a name typed without one
+    std::string FileName;
+    bool MustExist = false; // open: the file must exist
+};
+std::optional<std::string> OpenFileDialog(const FileDialogOptions& options);
+std::optional<std::string> SaveFileDialog(const FileDialogOptions& options);
+using FileDialogHandler = std::function<std::optional<std::string>(bool save, const FileDialogOptions& options)>;
+FileDialogHandler SetFileDialogHandler(FileDialogHandler handler);
+
 } // namespace plat

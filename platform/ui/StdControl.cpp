@@ -69,7 +69,9 @@ void TStdControl::ApplyFont() {
     inner->setFont(MakeQFont(Font(), (Font().Size * 96 + 36) / 72));
     QPalette palette = inner->palette();
     const TColor c = Font().Color;
-    palette.setColor(QPalette::WindowText, QColor(GetRValue(c), GetGValue(c), GetBValue(c)));
+    const QColor color(GetRValue(c), GetGValue(c), GetBValue(c));
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(role, color);
     inner->setPalette(palette);
 }
 
