@@ -48,9 +48,10 @@ void TPageControl::SetActivePageIndex(int index) {
 }
 
 void TPageControl::SetMultiLine(bool multiLine) {
+    // Qt's tab bar keeps one row; tabs that do not fit are reached by its scroll buttons, never cut.
     auto& widget = InnerOf<QTabWidget>(*this);
-    widget.setUsesScrollButtons(!multiLine);
-    widget.tabBar()->setExpanding(false);
+    widget.setUsesScrollButtons(true);
+    widget.tabBar()->setExpanding(!multiLine);
 }
 
 } // namespace plat

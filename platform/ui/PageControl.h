@@ -29,7 +29,7 @@ public:
     int ActivePageIndex() const;
     // Makes the page current and runs OnChange when the page changed.
     void SetActivePageIndex(int index);
-    // Tabs in several rows rather than scrolled, when they do not fit one.
+    // Many tabs: they keep their natural widths and scroll when they do not fit the row.
     void SetMultiLine(bool multiLine);
     std::function<void(TPageControl&)> OnChange;
 

@@ -162,6 +162,9 @@ void TDialogForm::BuildCopying(plat::TTabSheet& page) {
     for (int i = 0; i < 4; ++i) {
         const std::string name = "Label" + std::to_string(11 + i);
         phases_[i] = &Named<plat::TLabel>(page, name.c_str(), 152, 96 + i * 22, 276, 20);
+        // One font for the four lines, so the current one differs only in weight.
+        phases_[i]->SetFont(plat::TFont{});
+        phases_[i]->ApplyFont();
     }
     fileCaption_ = &Named<plat::TLabel>(page, "FileCaption", 136, 190, 292, 20);
     fileCaption_->Hide();
