@@ -83,7 +83,7 @@ void TDialogForm::FillTexts() {
     customLabel_->SetCaption(Shown("CustomMemo", false));
     memo2Word_->SetText(Shown("Memo11", false));
     label17_->SetCaption(main.Text("Edit2"));
-    langLabel_->SetCaption(main.Text("Edit1"));
+    langGroup_->Caption = main.Text("Edit1");
     languages_[0]->SetCaption(main.Text("Edit3"));
     languages_[1]->SetCaption(main.Text("Edit4"));
     languages_[context_.Word.Language() == 0 ? 0 : 1]->SetChecked(true);
@@ -119,9 +119,13 @@ void TDialogForm::FillGroups() {
 
 void TDialogForm::FillCustom() {
     auto& scripts = context_.Scripts();
+    // Up to five packages get the page's whole width; more go into two columns.
+    const bool twoColumns = scripts.size() > 6;
     for (size_t i = 0; i < customBoxes_.size(); ++i) {
         plat::TCheckBox& box = *customBoxes_[i];
         const size_t script = i + 1;
+        const int column = twoColumns && i >= 5 ? 1 : 0;
+        box.SetBounds(136 + column * 148, 68 + static_cast<int>(i % 5) * 22, twoColumns ? 144 : 290, 20);
         box.SetVisible(script < scripts.size());
         if (script >= scripts.size())
             continue;

@@ -110,7 +110,7 @@ private:
     plat::TButton *prevBtn_ = nullptr, *nextBtn_ = nullptr, *exitBtn_ = nullptr;
     plat::TMemo *memo1_ = nullptr, *license_ = nullptr, *memo2Word_ = nullptr;
     plat::TLabel *label2_ = nullptr, *label3_ = nullptr, *label4_ = nullptr, *label5_ = nullptr,
-                 *label8_ = nullptr, *customLabel_ = nullptr, *label17_ = nullptr, *langLabel_ = nullptr,
+                 *label8_ = nullptr, *customLabel_ = nullptr, *label17_ = nullptr,
                  *label9_ = nullptr, *label16_ = nullptr, *label10_ = nullptr, *fileCaption_ = nullptr,
                  *label15_ = nullptr;
     std::array<plat::TLabel*, 4> phases_{};
@@ -120,6 +120,7 @@ private:
     std::array<plat::TRadioButton*, 2> languages_{};
     plat::TComboBox* wordVersions_ = nullptr;
     GroupFrame* groupBox1_ = nullptr;
+    GroupFrame* langGroup_ = nullptr;
     plat::TButton* browseBtn_ = nullptr;
     plat::TListBox* groupList_ = nullptr;
     plat::TProgressBar* gauge_ = nullptr;

@@ -118,10 +118,9 @@ void TDialogForm::BuildWord(plat::TTabSheet& page) {
     wordVersions_ = &Named<plat::TComboBox>(page, "WordVerCB", 8, 134, 240, 26, plat::TComboStyle::DropDownList);
     wordVersions_->SetDropDownCount(4);
     wordVersions_->OnChange = [this](plat::TComboBox& combo) { context_.Word.ChooseVersion(combo.ItemIndex()); };
-    auto& group = Named<plat::TControl>(page, "LangRG", 262, 114, 166, 80);
-    langLabel_ = &Text(group, "LangLabel", 0, 0, 166, 18);
+    langGroup_ = &Named<GroupFrame>(page, "LangRG", 262, 110, 166, 84);
     for (int i = 0; i < 2; ++i) {
-        auto& language = Named<plat::TRadioButton>(group, i == 0 ? "Lang1" : "Lang2", 8, 22 + i * 24, 150, 22);
+        auto& language = Named<plat::TRadioButton>(*langGroup_, i == 0 ? "Lang1" : "Lang2", 10, 24 + i * 26, 150, 22);
         language.OnClick = [this, i](plat::TControl&) { context_.Word.ChooseLanguage(i); };
         languages_[i] = &language;
     }
