@@ -11,6 +11,7 @@ namespace plat {
 class TEdit : public TStdControl {
 public:
     explicit TEdit(TControl* parent);
+    ~TEdit() override;
 
     std::string Text() const;
     // Sets the text; OnChange does not run.

@@ -12,6 +12,7 @@ namespace plat {
 void HostWidget(TControl& control, QWidget* inner) {
     inner->setParent(&control.Widget());
     inner->setGeometry(0, 0, control.Width(), control.Height());
+    control.Widget().setFocusProxy(inner);
     inner->show();
 }
 
@@ -47,16 +48,6 @@ TStdControl::~TStdControl() {
 void TStdControl::Resized() {
     if (QWidget* inner = InnerWidget(*this))
         inner->setGeometry(0, 0, Width(), Height());
-}
-
-void TStdControl::SetFocus() {
-    if (QWidget* inner = InnerWidget(*this))
-        inner->setFocus(Qt::OtherFocusReason);
-}
-
-bool TStdControl::Focused() const {
-    QWidget* inner = InnerWidget(*this);
-    return inner && inner->hasFocus();
 }
 
 void TStdControl::ApplyFont() {

@@ -1,7 +1,7 @@
 // Standard controls: Qt's own widgets (edits, buttons, lists...) behind the toolkit's TControl.
 // The Qt widget fills the control and follows its size; what it leaves unpainted shows the
-// parent's pixels, so a label sits on its window's surface. Texts are cp1251, as everywhere in
-// the system.
+// parent's pixels, so a label sits on its window's surface. The control's focus (SetFocus,
+// Focused) is the widget's. Texts are cp1251, as everywhere in the system.
 #pragma once
 
 #include "platform/ui/Control.h"
@@ -15,9 +15,6 @@ public:
     explicit TStdControl(TControl* parent);
     ~TStdControl() override;
 
-    // Gives keyboard focus to the widget inside.
-    void SetFocus();
-    bool Focused() const;
     // Applies the control's font (SetFont) to the widget inside.
     void ApplyFont();
 

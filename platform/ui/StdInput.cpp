@@ -17,7 +17,7 @@ QWidget& Target(TControl& control) {
     return inner && !dynamic_cast<ControlWidget*>(inner) ? *inner : outer;
 }
 
-Qt::Key QtKey(int vk) {
+Qt::Key QtKey(TKey vk) {
     switch (vk) {
     case VK_BACK: return Qt::Key_Backspace;
     case VK_TAB: return Qt::Key_Tab;
@@ -81,7 +81,7 @@ void TypeText(TControl& control, const std::string& text) {
         SendKeyEvent(widget, Qt::Key_unknown, QString(c));
 }
 
-void SendKey(TControl& control, int virtualKey) {
+void SendKeyToWidget(TControl& control, TKey virtualKey) {
     const Qt::Key key = QtKey(virtualKey);
     SendKeyEvent(Focused(control), key, key == Qt::Key_Space ? QStringLiteral(" ") : QString());
 }

@@ -4,7 +4,6 @@
 #include "platform/ui/ControlWidget.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QEventLoop>
 #include <QWindowStateChangeEvent>
 
@@ -12,33 +11,13 @@ namespace plat {
 
 namespace {
 
-class CloseFilter : public QObject {
-public:
-    CloseFilter(QObject* parent, std::function<bool()> allow) : QObject(parent), allow_(std::move(allow)) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::Close || !allow_)
-            return false;
-        bool allowed = true;
-        RunGuarded([&] { allowed = allow_(); });
-        if (allowed)
-            return false;
-        event->ignore();
-        return true;
-    }
-
-private:
-    std::function<bool()> allow_;
-};
-
 class MinimizeFilter : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* window = qobject_cast<QWidget*>(watched);
         if (event->type() == QEvent::WindowStateChange && window && window->isMinimized())
-            for (QWidget* other : QApplication::topLevelWidgets())
-                if (other != window && other->isVisible() && !other->isMinimized())
-                    other->showMinimized();
+            MinimizeApplication();
         return false;
     }
 };
@@ -54,20 +33,6 @@ void SetDialogFrame(TForm& form, bool minimizeBox) {
     form.Widget().setWindowFlags(flags);
     if (visible)
         form.Widget().show();
-}
-
-void SetCloseQuery(TForm& form, std::function<bool()> allow) {
-    // The filters are plain QObjects to Qt's casts; only dynamic_cast tells them apart.
-    for (QObject* child : form.Widget().children())
-        if (auto* old = dynamic_cast<CloseFilter*>(child)) {
-            form.Widget().removeEventFilter(old);
-            old->deleteLater();
-        }
-    form.Widget().installEventFilter(new CloseFilter(&form.Widget(), std::move(allow)));
-}
-
-bool RequestClose(TForm& form) {
-    return form.Widget().close();
 }
 
 void MinimizeWithApplication(TForm& form) {

@@ -47,7 +47,7 @@ TEST(StdControlsTest, EditReportsTypingAndFocusLossButNotItsOwnSetText) {
     ASSERT_EQ(changes.size(), 2u);
     EXPECT_EQ(changes[0], Ru("Я"));
     EXPECT_EQ(changes[1], Ru("Яр"));
-    SendKey(edit, VK_BACK);
+    SendKeyToWidget(edit, VK_BACK);
     EXPECT_EQ(edit.Text(), Ru("Я"));
     EXPECT_EQ(changes.size(), 3u);
 
