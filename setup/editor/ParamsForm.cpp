@@ -78,7 +78,6 @@ TParamsForm::TParamsForm() {
     plat::SetName(*this, "ParamsForm");
     SetClientSize(kWidth, kHeight);
     plat::SetDialogFrame(*this, /*minimizeBox=*/true);
-    plat::SetCloseQuery(*this, [this] { return QueryClose(); });
     SetBounds((plat::ScreenWidth() - kWidth) / 2, (plat::ScreenHeight() - kHeight) / 2, kWidth, kHeight);
     SetFormCaption("Setup.inf");
 
@@ -102,8 +101,10 @@ TParamsForm::TParamsForm() {
     Fill(SetupParams());
 }
 
-TParamsForm::~TParamsForm() {
-    plat::SetCloseQuery(*this, {});
+TParamsForm::~TParamsForm() = default;
+
+void TParamsForm::CloseQuery(bool& canClose) {
+    canClose = QueryClose();
 }
 
 void TParamsForm::Paint(plat::Canvas& canvas) {
@@ -330,8 +331,7 @@ bool TParamsForm::QueryClose() {
 }
 
 void TParamsForm::ExitBtnClick() {
-    if (QueryClose())
-        Close();
+    Close(); // through the close query's question
 }
 
 void TParamsForm::ColorBtnClick(plat::TButton& button) {

@@ -19,6 +19,8 @@ public:
     TParamsForm();
     ~TParamsForm() override;
     void Paint(plat::Canvas& canvas) override;
+    // Every close (Exit, the close box) asks whether to save first.
+    void CloseQuery(bool& canClose) override;
 
     // Reads a script (a Windows path) into the fields: what the script does not store keeps its
     // value, after the resets every load makes. False, with the error shown, when it cannot be read.

@@ -21,13 +21,14 @@ TDialogForm::TDialogForm(SetupContext& context, std::vector<std::string> args)
     plat::SetName(*this, "DialogForm");
     SetClientSize(436, 321);
     plat::SetDialogFrame(*this, /*minimizeBox=*/true);
-    plat::SetCloseQuery(*this, [this] { return FormCloseQuery(); });
     plat::MinimizeWithApplication(*this);
     BuildPages();
 }
 
-TDialogForm::~TDialogForm() {
-    plat::SetCloseQuery(*this, {});
+TDialogForm::~TDialogForm() = default;
+
+void TDialogForm::CloseQuery(bool& canClose) {
+    canClose = FormCloseQuery();
 }
 
 void TDialogForm::Paint(plat::Canvas& canvas) {

@@ -35,6 +35,8 @@ public:
     // the first one current. Showing it again (restored after minimising) changes nothing.
     void FormShow();
     void Paint(plat::Canvas& canvas) override;
+    // The close box: Cancel during the run, the end of the wizard elsewhere.
+    void CloseQuery(bool& canClose) override;
 
     // The wizard has ended the installer; the exit status is 0 only after Finish.
     bool Ended() const { return ended_; }

@@ -5,6 +5,7 @@
 #include "platform/files/WinPath.h"
 #include "platform/registry/Registry.h"
 #include "platform/text/Cp1251.h"
+#include "platform/ui/Synthetic.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/WindowFrame.h"
 #include "setup/install/Installer.h"
@@ -110,7 +111,7 @@ TEST_F(WizardTest, TwoPackagesInstallThroughEveryPage) {
     EXPECT_FALSE(Find<plat::TButton>(*wizard, "NextBtn").Enabled());
     plat::TypeText(name, "D");
     EXPECT_TRUE(Find<plat::TButton>(*wizard, "NextBtn").Enabled());
-    plat::SendKey(name, plat::VK_BACK);
+    plat::SendKeyToWidget(name, plat::VK_BACK);
     EXPECT_FALSE(Find<plat::TButton>(*wizard, "NextBtn").Enabled());
     plat::TypeText(name, "Dana");
     Press(*wizard, "NextBtn");
@@ -267,7 +268,8 @@ TEST_F(WizardTest, TheCloseBoxDuringCopyingIsCancelElsewhereItEndsTheWizard) {
     closer.SetInterval(50);
     closer.OnTimer = [&] {
         closer.SetEnabled(false);
-        stayed = !plat::RequestClose(*wizard) && !wizard->Ended();
+        plat::SendWindowClose(*wizard);
+        stayed = wizard->Visible() && !wizard->Ended();
     };
     closer.SetEnabled(true);
     Press(*wizard, "NextBtn");
@@ -280,7 +282,7 @@ TEST_F(WizardTest, TheCloseBoxDuringCopyingIsCancelElsewhereItEndsTheWizard) {
 
     auto second = Open(0);
     NextUntil(*second, WizardPage::License);
-    EXPECT_TRUE(plat::RequestClose(*second));
+    plat::SendWindowClose(*second);
     EXPECT_TRUE(second->Ended());
     EXPECT_EQ(second->ExitStatus(), 1);
 }
