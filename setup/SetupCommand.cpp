@@ -19,14 +19,19 @@ namespace setup {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: setup [/SILENT | --silent] [SIPATH=<folder>\\] [SETUPDIR=<folder>\\] [/NOGROUP]\n"
+    "Usage: setup [/AUTORUN] [SIPATH=<folder>\\] [SETUPDIR=<folder>\\] [/NOGROUP]\n"
+    "       setup /SILENT [SIPATH=<folder>\\] [SETUPDIR=<folder>\\]\n"
+    "       setup --edit [script.inf]\n"
     "       setup --dump <script.inf>\n"
     "       setup --compile <script.txt> <script.inf>\n"
     "       setup --help\n"
     "\n"
     "Installs a product from its CD as its setup script (setup.inf beside the program, and the\n"
-    "package scripts setup0.inf to setup9.inf) describes.\n"
+    "package scripts setup0.inf to setup9.inf) describes, through the wizard's pages.\n"
     "\n"
+    "  /AUTORUN            end at once when the product is already installed.\n"
+    "  /NOGROUP            do not open the program folder after Finish.\n"
+    "  --edit [file]       open the parameter editor (on the file, if given).\n"
     "  /SILENT, --silent   install without any window, with the script's defaults: destination\n"
     "                      DefaultDir, program folder GroupName, every package, the first option.\n"
     "                      Prints progress lines; exit status 0 on success, 1 with the error.\n"
@@ -82,6 +87,10 @@ bool IsSilentSwitch(const std::string& arg) {
     return plat::SameText(arg, "/SILENT") || arg == "--silent";
 }
 
+bool IsModeSwitch(const std::string& arg) {
+    return arg == "--help" || arg == "-h" || arg == "/?" || arg == "--dump" || arg == "--compile";
+}
+
 } // namespace
 
 int RunSilentInstall(const std::vector<std::string>& args, const std::string& ownDir, std::FILE* out,
@@ -106,8 +115,8 @@ int RunSilentInstall(const std::vector<std::string>& args, const std::string& ow
         if (context.Word.NeedsWord(context.Scripts()))
             context.Word.DetectWordVersions(context.WindowsDir);
         int64_t requiredKb = installer.ComputeRequiredSpace();
-        if (std::string problem = DiskSpaceProblem(main, context.Destination, requiredKb); !problem.empty())
-            throw InstallError(problem);
+        if (auto error = DiskSpaceError(context.Destination, requiredKb, main.Text("ErrorDiskSpace")))
+            throw InstallError(*error);
         installer.Install();
         installer.Finish({}, Installer::FolderAction::Never, /*restart=*/false);
     } catch (const std::exception& error) {
@@ -122,6 +131,15 @@ int RunSilentInstall(const std::vector<std::string>& args, const std::string& ow
         std::fprintf(out, "%s\n", plat::Cp1251ToUtf8(main.Text("RestartText")).c_str());
     std::fprintf(out, "%s\n", plat::Cp1251ToUtf8(main.Text("FinishCaption")).c_str());
     return 0;
+}
+
+bool IsConsoleMode(const std::vector<std::string>& args) {
+    if (!args.empty() && IsModeSwitch(args[0]))
+        return true;
+    for (const std::string& arg : args)
+        if (IsSilentSwitch(arg))
+            return true;
+    return false;
 }
 
 int RunSetupCommand(const std::vector<std::string>& args, const std::string& ownDir, std::FILE* out,
@@ -155,7 +173,7 @@ int RunSetupCommand(const std::vector<std::string>& args, const std::string& own
     }
     if (silent)
         return RunSilentInstall(installerArgs, ownDir, out, err);
-    std::fputs("setup: the wizard's windows are not available in this build; use /SILENT.\n\n", err);
+    std::fputs("setup: this command line opens the windows, not a console mode.\n\n", err);
     std::fputs(kHelp, err);
     return 2;
 }

@@ -48,9 +48,15 @@ std::vector<TModalResult> ButtonsOf(TMsgDlgButtons buttons) {
     return {TModalResult::Ok};
 }
 
-TModalResult ShowQtBox(TMsgDlgType type, TMsgDlgButtons buttons, const std::string& text) {
+std::string& LastCaption() {
+    static std::string caption;
+    return caption;
+}
+
+TModalResult ShowQtBox(TMsgDlgType type, TMsgDlgButtons buttons, const std::string& text,
+                       const std::string& caption = {}) {
     EnsureUiApplication();
-    QMessageBox box(IconOf(type), QString(), Q(text));
+    QMessageBox box(IconOf(type), Q(caption), Q(text));
     std::vector<std::pair<QAbstractButton*, TModalResult>> made;
     for (TModalResult result : ButtonsOf(buttons)) {
         const auto role = result == TModalResult::Cancel ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
@@ -86,6 +92,18 @@ TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButton
     if (Handler())
         return Handler()(type, buttons, text);
     return ShowQtBox(type, buttons, text);
+}
+
+TModalResult MessageDlgCaptioned(const std::string& caption, const std::string& text, TMsgDlgType type,
+                                 TMsgDlgButtons buttons) {
+    LastCaption() = caption;
+    if (Handler())
+        return Handler()(type, buttons, text);
+    return ShowQtBox(type, buttons, text, caption);
+}
+
+const std::string& LastBoxCaption() {
+    return LastCaption();
 }
 
 void ShowMessage(const std::string& text) {

@@ -16,6 +16,11 @@ using MessageBoxHandler =
     std::function<TModalResult(TMsgDlgType type, TMsgDlgButtons buttons, const std::string& text)>;
 
 TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons);
+// A box with its own title; a test handler sees it as any other box, and LastBoxCaption() tells
+// the title of the latest one.
+TModalResult MessageDlgCaptioned(const std::string& caption, const std::string& text, TMsgDlgType type,
+                                 TMsgDlgButtons buttons);
+const std::string& LastBoxCaption();
 void ShowMessage(const std::string& text);
 void ShowError(const std::string& text);
 

@@ -217,11 +217,12 @@ TEST_F(ProofInstall, ADestinationOnADriveWithNoMappingHasNoRoom) {
     EXPECT_EQ(result.Err.find("%d"), std::string::npos) << result.Err;
 
     // The check itself, as the wizard makes it too.
-    EXPECT_EQ(DiskSpaceProblem(main, "C:\\Program Files\\Velmora", 1), "");
-    EXPECT_EQ(DiskSpaceProblem(main, "Q:\\Velmora", 0), "Disk space required: 0 kb. Please choose another disk");
-    EXPECT_EQ(DiskSpaceProblem(main, "C:\\Program Files\\Velmora", INT64_MAX / 2),
+    const std::string pattern = main.Text("ErrorDiskSpace");
+    EXPECT_EQ(DiskSpaceError("C:\\Program Files\\Velmora", 1, pattern), std::nullopt);
+    EXPECT_EQ(DiskSpaceError("Q:\\Velmora", 0, pattern), "Disk space required: 0 kb. Please choose another disk");
+    EXPECT_EQ(DiskSpaceError("C:\\Program Files\\Velmora", INT64_MAX / 2, pattern),
               "Disk space required: " + std::to_string(INT64_MAX / 2) + " kb. Please choose another disk");
-    EXPECT_EQ(FormatNumberMessage("%d of %d", 7), "7 of %d");
+    EXPECT_EQ(FormatNumber("%d of %d", 7), "7 of %d");
 }
 
 TEST_F(ProofInstall, UnreadableScriptStopsWithStatusAndMessage) {
