@@ -151,11 +151,14 @@ TEST_F(RegImportTest, ReadsRealExportFilesLineByLine) {
     const size_t open = text.find("[HKEY_CURRENT_USER");
     const std::string key = text.substr(open + 18, text.find(']', open) - open - 18);
     EXPECT_EQ(Binary(RootKey::CurrentUser, key, "ScriptDebugging"), "\x01");
-    // Continued hex lines are not joined: the first line's items and the "\" item (zero) remain.
+    // A hex value continued over seven lines (18 + 5 x 25 + 1 items) is read whole: the
+    // continuation's first items follow the first line's, and no "\" becomes a byte.
     ImportRegFile(plat::WinPathOf(dir + "/ms-L2SecExt-v5.reg"));
     const std::string permission =
         Binary(RootKey::ClassesRoot, "\\AppID\\{00102030-4050-6070-8090-A0B0C0D0E0F0}", "LaunchPermission");
-    ASSERT_EQ(permission.size(), 19u);
+    ASSERT_EQ(permission.size(), 144u);
     EXPECT_EQ(permission.substr(0, 4), std::string("\x01\x00\x04\x80", 4));
+    EXPECT_EQ(permission.substr(16, 6), std::string("\x14\x00\x00\x00\x02\x00", 6));
+    EXPECT_EQ(permission.substr(118, 8), std::string("\x00\x05\x20\x00\x00\x00\x20\x02", 8)); // the sixth line
     EXPECT_EQ(permission.back(), '\0');
 }
