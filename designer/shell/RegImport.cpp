@@ -124,15 +124,11 @@ void ImportRegText(std::string_view text) {
 void ImportRegFile(std::string_view path) { ImportRegText(plat::ReadFileBytes(path)); }
 
 bool IsFirstRun() {
-    plat::TRegistry reg(plat::RootKey::CurrentUser);
-    if (!reg.OpenKeyReadOnly(std::string("\\") + kProductKey))
-        return true;
-    const auto value = reg.GetValue("DefaultSlot");
-    if (!value)
-        return true;
-    const bool isString = value->Type == static_cast<uint32_t>(plat::RegDataType::String);
-    const int slot = isString ? plat::StrToIntDef(value->Data, -1) : -1;
-    return slot < 0;
+    // Read as every integer setting is: a decimal or "0x" string, or a DWORD value written by
+    // hand or by another tool. Taking a DWORD for "absent" would import the defaults over the
+    // child's saved outfits on every start.
+    plat::TRegIniFile ini(kProductKey);
+    return ini.ReadInteger("", "DefaultSlot", -1) < 0;
 }
 
 void ImportDefaultsOnFirstRun() {
