@@ -32,10 +32,12 @@ public:
         canvas.Font.Name = Settings().ScreenFontName;
         canvas.Font.Size = 14;
         canvas.Font.Color = plat::clWhite;
-        canvas.Brush.Color = plat::RGB(40, 24, 64);
-        canvas.BackgroundMode = plat::BkMode::Opaque;
+        canvas.BackgroundMode = plat::BkMode::Transparent;
         const std::string text = plat::Ru("Главное окно ещё строится. Щелчок закрывает программу.");
-        canvas.TextOut((Width() - canvas.TextWidth(text)) / 2, 16, text);
+        const int width = canvas.TextWidth(text);
+        canvas.Brush.Color = plat::RGB(40, 24, 64);
+        canvas.FillRect(plat::TRect{(Width() - width) / 2 - 8, 12, (Width() + width) / 2 + 8, 20 + canvas.TextHeight(text)});
+        canvas.TextOut((Width() - width) / 2, 16, text);
     }
 
     void MouseDown(plat::TMouseButton, plat::TShiftState, int, int) override { Close(); }
