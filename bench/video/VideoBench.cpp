@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -21,7 +22,9 @@ namespace {
 
 std::string LogoBytes() {
     static const std::string bytes = [] {
-        std::ifstream in(std::string(VELMORA_CD_DIR) + "/Resource/logo.avi", std::ios::binary);
+        const char* chosen = std::getenv("VELMORA_BENCH_VIDEO");
+        const std::string path = chosen && *chosen ? chosen : std::string(VELMORA_CD_DIR) + "/Resource/logo.avi";
+        std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }();
     return bytes;

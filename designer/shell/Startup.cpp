@@ -6,6 +6,7 @@
 #include "designer/shell/RegImport.h"
 #include "designer/shell/Settings.h"
 #include "platform/core/Platform.h"
+#include "platform/core/ProcessInfo.h"
 #include "platform/files/Files.h"
 #include "platform/text/Cp1251.h"
 #include "platform/ui/Application.h"
@@ -61,12 +62,16 @@ bool ParseStartArguments(int argc, char** argv, TStartOptions& options, bool& he
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-intro") == 0) {
             options.Intro = false;
+        } else if (std::strcmp(argv[i], "--startup-report") == 0) {
+            options.StartupReport = true;
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf("usage: velmora [--no-intro]\n"
-                        "  --no-intro  start without the intro videos and title picture\n");
+            std::printf("usage: velmora [--no-intro] [--startup-report]\n"
+                        "  --no-intro        start without the intro videos and title picture\n"
+                        "  --startup-report  print the time to the main window's first frame and the\n"
+                        "                    memory held then, and end\n");
             helpShown = true;
         } else {
-            std::fprintf(stderr, "velmora: unknown argument '%s'\nusage: velmora [--no-intro]\n", argv[i]);
+            std::fprintf(stderr, "velmora: unknown argument '%s'\nusage: velmora [--no-intro] [--startup-report]\n", argv[i]);
             return false;
         }
     }
@@ -110,6 +115,15 @@ int RunDesigner(const TStartOptions& options, TDesignerWindows& windows) {
     };
     main.Show();
     main.Activate();
+    if (options.StartupReport) {
+        main.Repaint();
+        plat::ProcessMessages();
+        std::printf("velmora: first frame of the main window %lld ms after the start, resident memory %lld MB\n",
+                    static_cast<long long>(plat::MsSinceProcessStart()),
+                    static_cast<long long>(plat::ResidentMemoryKb() / 1024));
+        std::fflush(stdout);
+        main.Close();
+    }
     while (main.Visible())
         wait();
     return kExitNormal;

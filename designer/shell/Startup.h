@@ -16,6 +16,9 @@ struct TStartOptions {
     bool SingleInstance = true;
     // Windows path of the program's folder: the settings' default data and install folders.
     std::string ProgramFolder;
+    // Print the time from the process's start to the main window's first frame and the memory
+    // held then, and end (--startup-report, for measuring).
+    bool StartupReport = false;
     // Sleeps until something happens and handles it; tests move a fake clock instead.
     std::function<void()> WaitMessages;
 };
@@ -28,7 +31,8 @@ inline constexpr int kExitRefused = 1;
 std::string TooFewColoursText();
 std::string NotInstalledText();
 
-// Reads "--no-intro" (and "--help"); returns false and prints usage for anything else.
+// Reads "--no-intro", "--startup-report" and "--help"; returns false and prints usage for
+// anything else.
 bool ParseStartArguments(int argc, char** argv, TStartOptions& options, bool& helpShown);
 
 // Runs the designer; returns the exit status.
