@@ -57,7 +57,7 @@ void DecodeAndPaint(benchmark::State& state) {
 }
 
 constexpr int kRepetitions = 5;
-BENCHMARK(MemcpyFrame)->Repetitions(kRepetitions);
+BENCHMARK(MemcpyFrame)->Repetitions(kRepetitions)->Unit(benchmark::kMicrosecond);
 BENCHMARK(DecodeAndPaint)->Repetitions(kRepetitions)->Unit(benchmark::kMicrosecond);
 
 } // namespace
