@@ -5,7 +5,6 @@
 #include "bench/support/FastestReporter.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -29,8 +28,9 @@ std::string Scratch() {
 
 std::string DesignerCommand() {
     const std::string s = Scratch();
-    return "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen VERTALIS_PREFIX='" + s + "/prefix' XDG_DATA_HOME='" + s +
-           "/data' XDG_RUNTIME_DIR='" + s + "/runtime' '" + kDesigner + "' --no-intro --startup-report";
+    return "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen VERTALIS_PREFIX='" + s +
+           "/prefix' XDG_DATA_HOME='" + s + "/data' XDG_RUNTIME_DIR='" + s + "/runtime' '" + kDesigner +
+           "' --no-intro --startup-report";
 }
 
 void StartTrue(benchmark::State& state) {
@@ -61,8 +61,8 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const auto& fastest = reporter.Fastest();
     if (auto it = fastest.find("StartDesigner"); it != fastest.end())
-        std::printf("\nStart to the main window's first frame and exit: %.0f ms (limit 1000 ms) %s\n", it->second.real,
-                    it->second.real <= 1000 ? "ok" : "OVER");
+        std::printf("\nStart to the main window's first frame and exit: %.0f ms (limit 1000 ms) %s\n",
+                    it->second.real, it->second.real <= 1000 ? "ok" : "OVER");
     if (const std::optional<double> ratio = reporter.Ratio("StartDesigner", "StartTrue"))
         std::printf("  %.0f x starting /bin/true\n", *ratio);
     // The program's own report of one more start: its time and its resident memory.

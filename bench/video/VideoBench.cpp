@@ -8,7 +8,6 @@
 #include "platform/video/VideoDecoder.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -23,7 +22,8 @@ namespace {
 std::string LogoBytes() {
     static const std::string bytes = [] {
         const char* chosen = std::getenv("VELMORA_BENCH_VIDEO");
-        const std::string path = chosen && *chosen ? chosen : std::string(VELMORA_CD_DIR) + "/Resource/logo.avi";
+        const std::string path =
+            chosen && *chosen ? chosen : std::string(VELMORA_CD_DIR) + "/Resource/logo.avi";
         std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }();

@@ -2,7 +2,6 @@
 // the middle of the screen showing the designer's screen picture and saying that the main window
 // is still being built; a click closes it.
 #include "designer/shell/DesignerWindows.h"
-
 #include "designer/shell/Pictures.h"
 #include "designer/shell/Settings.h"
 #include "platform/text/Cp1251.h"
@@ -19,9 +18,7 @@ public:
         DragMovesWindow = false;
     }
 
-    void Load() {
-        LoadPicture(screen_, DataFile("Resource\\Main.bmp"));
-    }
+    void Load() { LoadPicture(screen_, DataFile("Resource\\Main.bmp")); }
 
     void Paint(plat::Canvas& canvas) override {
         canvas.Brush.Style = plat::BrushStyle::Solid;
@@ -36,7 +33,8 @@ public:
         const std::string text = plat::Ru("Главное окно ещё строится. Щелчок закрывает программу.");
         const int width = canvas.TextWidth(text);
         canvas.Brush.Color = plat::RGB(40, 24, 64);
-        canvas.FillRect(plat::TRect{(Width() - width) / 2 - 8, 12, (Width() + width) / 2 + 8, 20 + canvas.TextHeight(text)});
+        canvas.FillRect(plat::TRect{(Width() - width) / 2 - 8, 12, (Width() + width) / 2 + 8,
+                                    20 + canvas.TextHeight(text)});
         canvas.TextOut((Width() - width) / 2, 16, text);
     }
 

@@ -71,7 +71,9 @@ bool ParseStartArguments(int argc, char** argv, TStartOptions& options, bool& he
                         "                    memory held then, and end\n");
             helpShown = true;
         } else {
-            std::fprintf(stderr, "velmora: unknown argument '%s'\nusage: velmora [--no-intro] [--startup-report]\n", argv[i]);
+            std::fprintf(stderr,
+                         "velmora: unknown argument '%s'\nusage: velmora [--no-intro] [--startup-report]\n",
+                         argv[i]);
             return false;
         }
     }
@@ -118,9 +120,10 @@ int RunDesigner(const TStartOptions& options, TDesignerWindows& windows) {
     if (options.StartupReport) {
         main.Repaint();
         plat::ProcessMessages();
-        std::printf("velmora: first frame of the main window %lld ms after the start, resident memory %lld MB\n",
-                    static_cast<long long>(plat::MsSinceProcessStart()),
-                    static_cast<long long>(plat::ResidentMemoryKb() / 1024));
+        std::printf(
+            "velmora: first frame of the main window %lld ms after the start, resident memory %lld MB\n",
+            static_cast<long long>(plat::MsSinceProcessStart()),
+            static_cast<long long>(plat::ResidentMemoryKb() / 1024));
         std::fflush(stdout);
         main.Close();
     }

@@ -7,7 +7,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QObject>
-
 #include <cstdio>
 #include <filesystem>
 #include <unistd.h>

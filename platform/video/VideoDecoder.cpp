@@ -50,11 +50,19 @@ int64_t Seek(void* opaque, int64_t offset, int whence) {
     int64_t size = static_cast<int64_t>(in->bytes.size());
     int64_t base = 0;
     switch (whence & ~AVSEEK_FORCE) {
-    case AVSEEK_SIZE: return size;
-    case SEEK_SET: base = 0; break;
-    case SEEK_CUR: base = static_cast<int64_t>(in->pos); break;
-    case SEEK_END: base = size; break;
-    default: return -1;
+    case AVSEEK_SIZE:
+        return size;
+    case SEEK_SET:
+        base = 0;
+        break;
+    case SEEK_CUR:
+        base = static_cast<int64_t>(in->pos);
+        break;
+    case SEEK_END:
+        base = size;
+        break;
+    default:
+        return -1;
     }
     int64_t target = base + offset;
     if (target < 0 || target > size)
@@ -246,9 +254,9 @@ private:
     bool Convert(Bitmap& frame) {
         if (decoded_->width != width_ || decoded_->height != height_ || decoded_->format < 0)
             return false;
-        scaler_ = sws_getCachedContext(scaler_, width_, height_, static_cast<AVPixelFormat>(decoded_->format),
-                                       width_, height_, AV_PIX_FMT_BGRA,
-                                       SWS_BILINEAR | SWS_ACCURATE_RND | SWS_BITEXACT, nullptr, nullptr, nullptr);
+        scaler_ = sws_getCachedContext(
+            scaler_, width_, height_, static_cast<AVPixelFormat>(decoded_->format), width_, height_,
+            AV_PIX_FMT_BGRA, SWS_BILINEAR | SWS_ACCURATE_RND | SWS_BITEXACT, nullptr, nullptr, nullptr);
         if (!scaler_)
             return false;
         if (frame.Width() != width_ || frame.Height() != height_) {

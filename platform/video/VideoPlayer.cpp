@@ -84,7 +84,8 @@ void TVideoPlayer::Tick() {
     if (!playing_ || !decoder_)
         return;
     uint64_t elapsed = Platform::Current().TickCount() - playStart_;
-    int due = startFrame_ + static_cast<int>(static_cast<double>(elapsed) * decoder_->FramesPerSecond() / 1000.0);
+    int due =
+        startFrame_ + static_cast<int>(static_cast<double>(elapsed) * decoder_->FramesPerSecond() / 1000.0);
     while (playing_ && decoder_->FramesDecoded() <= due) {
         int before = decoder_->FramesDecoded();
         ShowNextFrame();

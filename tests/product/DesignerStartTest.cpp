@@ -1,16 +1,15 @@
 // The designer as a user starts it: installed from the CD image without questions, through the
 // command of the menu entry the installation made; it finds its data through what the installer
 // wrote, shows its main window and ends normally.
+#include "platform/files/WinPath.h"
 #include "setup/SetupCommand.h"
 #include "tests/setup/SetupTestSupport.h"
-#include "platform/files/WinPath.h"
-
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace {
@@ -19,7 +18,8 @@ const std::string kCdHost = VELMORA_CD_DIR;
 
 // The Exec line of the menu entry whose command runs "velmora"; empty when there is none.
 std::string DesignerEntryCommand() {
-    const std::filesystem::path entries = std::filesystem::path(std::getenv("XDG_DATA_HOME")) / "applications" / "vertalis";
+    const std::filesystem::path entries =
+        std::filesystem::path(std::getenv("XDG_DATA_HOME")) / "applications" / "vertalis";
     if (!std::filesystem::exists(entries))
         return {};
     for (const auto& file : std::filesystem::directory_iterator(entries)) {
@@ -42,11 +42,12 @@ TEST(DesignerStart, InstalledFromTheCdItStartsThroughItsMenuEntry) {
 
     const std::string command = DesignerEntryCommand();
     ASSERT_FALSE(command.empty()) << "the installation made no menu entry for the designer";
-    EXPECT_EQ(command.find(kCdHost), std::string::npos) << "the entry starts the installed copy, not the CD's";
+    EXPECT_EQ(command.find(kCdHost), std::string::npos)
+        << "the entry starts the installed copy, not the CD's";
     // No display: Qt's offscreen platform; the program reports its first frame and ends (a box
     // it showed would wait for a click no one gives, hence the time limit).
-    const std::string run = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen timeout 60 " + command +
-                            " --no-intro --startup-report 2>&1";
+    const std::string run = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen timeout 60 " +
+                            command + " --no-intro --startup-report 2>&1";
     std::FILE* designer = popen(run.c_str(), "r");
     ASSERT_NE(designer, nullptr);
     std::string output;

@@ -7,7 +7,6 @@
 #include "platform/video/VideoDecoder.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace {

@@ -69,7 +69,8 @@ protected:
 };
 
 TEST(BeginAviFormZoom, StepsFollowTheScreenWidth) {
-    const std::pair<int, int> table[] = {{320, 6}, {640, 6}, {641, 8}, {800, 8}, {801, 11}, {1024, 11}, {1025, 14}, {1920, 14}};
+    const std::pair<int, int> table[] = {{320, 6},  {640, 6},   {641, 8},   {800, 8},
+                                         {801, 11}, {1024, 11}, {1025, 14}, {1920, 14}};
     for (auto [width, steps] : table)
         EXPECT_EQ(TBeginAviForm::StepsForWidth(width), steps) << width;
 }
@@ -79,7 +80,8 @@ TEST(BeginAviFormZoom, GrowsCentredFrom320x240ToTheWholeClientArea) {
     for (auto [w, h] : screens) {
         const int steps = TBeginAviForm::StepsForWidth(w);
         SCOPED_TRACE(testing::Message() << w << " x " << h << ", " << steps << " steps");
-        EXPECT_EQ(TBeginAviForm::ZoomRect(w, h, steps, 0), plat::Rect((w - 320) / 2, (h - 240) / 2, (w + 320) / 2, (h + 240) / 2));
+        EXPECT_EQ(TBeginAviForm::ZoomRect(w, h, steps, 0),
+                  plat::Rect((w - 320) / 2, (h - 240) / 2, (w + 320) / 2, (h + 240) / 2));
         EXPECT_EQ(TBeginAviForm::ZoomRect(w, h, steps, steps), plat::Rect(0, 0, w, h));
         plat::TRect before = TBeginAviForm::ZoomRect(w, h, steps, 0);
         for (int k = 1; k <= steps; ++k) {
@@ -139,7 +141,8 @@ TEST_F(BeginAviFormTest, ClicksBeforeReadyDoNothingFourAfterItEndTheIntro) {
     intro->FormKeyPress();
     EXPECT_EQ(intro->Stage(), TBeginAviForm::kLogo);
     intro->Ready = true;
-    const int expected[] = {TBeginAviForm::kTitle, TBeginAviForm::kZoom, TBeginAviForm::kHold, TBeginAviForm::kFinished};
+    const int expected[] = {TBeginAviForm::kTitle, TBeginAviForm::kZoom, TBeginAviForm::kHold,
+                            TBeginAviForm::kFinished};
     for (int stage : expected) {
         plat::Click(*intro, 10, 10);
         plat::DrainPostedMessages();

@@ -30,7 +30,9 @@ struct FakeScreen : plat::ScreenSource {
     int Width() const override { return W; }
     int Height() const override { return H; }
     plat::TPoint CursorPos() const override { return {}; }
-    plat::Bitmap Capture(const plat::TRect& rect) const override { return plat::Bitmap(rect.Width(), rect.Height()); }
+    plat::Bitmap Capture(const plat::TRect& rect) const override {
+        return plat::Bitmap(rect.Width(), rect.Height());
+    }
     int W = 640;
     int H = 480;
 };

@@ -16,9 +16,8 @@
 #include "tests/designer/shell/StartupFakes.h"
 #include "tests/support/Scratch.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace {
@@ -57,10 +56,11 @@ class StartupTest : public ::testing::Test {
 protected:
     void SetUp() override {
         UseFreshPrefix();
-        previous = plat::SetMessageBoxHandler([this](plat::TMsgDlgType type, plat::TMsgDlgButtons, const std::string& text) {
-            boxes.push_back({type, text});
-            return plat::TModalResult::Ok;
-        });
+        previous = plat::SetMessageBoxHandler(
+            [this](plat::TMsgDlgType type, plat::TMsgDlgButtons, const std::string& text) {
+                boxes.push_back({type, text});
+                return plat::TModalResult::Ok;
+            });
         cd = testing_support::MakeScratchDir("cd");
     }
     void TearDown() override { plat::SetMessageBoxHandler(previous); }
@@ -69,9 +69,10 @@ protected:
         if (doll)
             testing_support::WriteHostFile(cd + "/Resource/Doll.bmp", "BM");
         if (reg)
-            testing_support::WriteHostFile(cd + "/Resource/velmora.reg",
-                                           "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Vertalis\\Velmora\\States1]\r\n"
-                                           "\"pl03\"=\"default\"\r\n");
+            testing_support::WriteHostFile(
+                cd + "/Resource/velmora.reg",
+                "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Vertalis\\Velmora\\States1]\r\n"
+                "\"pl03\"=\"default\"\r\n");
         if (videos) {
             const std::string seeds = std::string(VELMORA_SOURCE_DIR) + "/fuzz/seeds/video/";
             std::filesystem::copy_file(seeds + "tiny-mpeg4.avi", cd + "/Resource/logo.avi");

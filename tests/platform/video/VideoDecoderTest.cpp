@@ -5,9 +5,8 @@
 #include "platform/files/Files.h"
 #include "tests/platform/video/VideoFiles.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace {
@@ -33,7 +32,8 @@ TEST(VideoDecoder, ReadsSizeRateLengthAndEveryFrame) {
         int frames;
         uint32_t firstPixel; // 0xFFRRGGBB, within a few steps of the colour the frames were made of
     };
-    for (const Case& c : {Case{"tiny-mpeg4.avi", 32, 24, 25.0, 6, 0xFF3366CC}, Case{"tiny-raw.avi", 16, 8, 10.0, 3, 0xFFFF0000}}) {
+    for (const Case& c : {Case{"tiny-mpeg4.avi", 32, 24, 25.0, 6, 0xFF3366CC},
+                          Case{"tiny-raw.avi", 16, 8, 10.0, 3, 0xFFFF0000}}) {
         SCOPED_TRACE(c.file);
         auto video = VideoDecoder::OpenFile(VideoSeed(c.file));
         EXPECT_EQ(video->Width(), c.width);
@@ -51,7 +51,8 @@ TEST(VideoDecoder, ReadsSizeRateLengthAndEveryFrame) {
         uint32_t got = frames[0].Row(c.height - 1)[0];
         EXPECT_EQ(got >> 24, 0xFFu);
         for (int shift : {0, 8, 16})
-            EXPECT_NEAR(static_cast<int>((got >> shift) & 0xFF), static_cast<int>((c.firstPixel >> shift) & 0xFF), 6);
+            EXPECT_NEAR(static_cast<int>((got >> shift) & 0xFF),
+                        static_cast<int>((c.firstPixel >> shift) & 0xFF), 6);
         // After the end it stays at the end and leaves the frame alone.
         Bitmap last = frames.back();
         Bitmap kept = last;
@@ -74,7 +75,8 @@ TEST(VideoDecoder, SameFileGivesTheSamePixelsAndFramesDiffer) {
 
 TEST(VideoDecoder, DamagedFilesFailOrEndCleanly) {
     // Opening either fails with a message naming the file, or gives a stream that ends.
-    for (const char* name : {"truncated-half.avi", "header-only.avi", "random-bytes.avi", "damaged-packets.avi", "huge-frame.avi"}) {
+    for (const char* name : {"truncated-half.avi", "header-only.avi", "random-bytes.avi",
+                             "damaged-packets.avi", "huge-frame.avi"}) {
         SCOPED_TRACE(name);
         try {
             auto video = VideoDecoder::OpenFile(DamagedVideo(name));
@@ -100,7 +102,8 @@ TEST(VideoDecoder, TruncatedVideoGivesTheFramesItHolds) {
     int whole = static_cast<int>(DecodeAll(*VideoDecoder::Open(bytes, "whole")).size());
     int cut = 0;
     try {
-        cut = static_cast<int>(DecodeAll(*VideoDecoder::Open(bytes.substr(0, bytes.size() * 3 / 4), "cut")).size());
+        cut = static_cast<int>(
+            DecodeAll(*VideoDecoder::Open(bytes.substr(0, bytes.size() * 3 / 4), "cut")).size());
     } catch (const plat::EVideoError&) {
         cut = 0;
     }
