@@ -6,6 +6,7 @@
 #include "platform/files/Files.h"
 #include "platform/registry/Registry.h"
 
+
 namespace {
 
 // Value of one character of a "hex:" item: digits and letters A-F in either case, 0 otherwise.
@@ -28,8 +29,7 @@ std::string HexBytes(std::string_view list) {
     size_t start = 0;
     while (true) {
         const size_t comma = list.find(',', start);
-        const std::string_view item =
-            list.substr(start, comma == std::string_view::npos ? list.npos : comma - start);
+        const std::string_view item = list.substr(start, comma == std::string_view::npos ? list.npos : comma - start);
         const int high = item.empty() ? 0 : HexValue(item[0]);
         const int low = item.size() < 2 ? 0 : HexValue(item[1]);
         bytes += static_cast<char>(high * 16 + low);
@@ -63,8 +63,7 @@ private:
             line.remove_suffix(1);
         const size_t slash = line.find('\\');
         const std::string_view rootWord = line.substr(0, slash);
-        const std::string_view rest =
-            slash == std::string_view::npos ? std::string_view() : line.substr(slash);
+        const std::string_view rest = slash == std::string_view::npos ? std::string_view() : line.substr(slash);
         reg_.CloseKey();
         reg_.SetRootKey(plat::RootKeyFromName(rootWord).value_or(plat::RootKey::CurrentUser));
         open_ = reg_.OpenKey(rest.empty() ? std::string_view("\\") : rest, /*canCreate=*/true);
@@ -82,8 +81,7 @@ private:
         const std::string_view rest = line.substr(at);
         if (!rest.empty() && rest[0] == '"') {
             const size_t close = rest.find('"', 1);
-            const std::string_view text =
-                rest.substr(1, close == std::string_view::npos ? rest.npos : close - 1);
+            const std::string_view text = rest.substr(1, close == std::string_view::npos ? rest.npos : close - 1);
             RequireKey(name);
             reg_.WriteString(name, text);
             return;
@@ -123,9 +121,7 @@ void ImportRegText(std::string_view text) {
     plat::RegistryFlush();
 }
 
-void ImportRegFile(std::string_view path) {
-    ImportRegText(plat::ReadFileBytes(path));
-}
+void ImportRegFile(std::string_view path) { ImportRegText(plat::ReadFileBytes(path)); }
 
 bool IsFirstRun() {
     // Read as every integer setting is: a decimal or "0x" string, or a DWORD value written by
