@@ -46,8 +46,8 @@ plat::TRect TBeginAviForm::ZoomRect(int clientWidth, int clientHeight, int steps
     return plat::TRect{left, top, left + w, top + h};
 }
 
-void TBeginAviForm::FormShow() {
-    Show();
+void TBeginAviForm::DoShow() {
+    TForm::DoShow();
     LoadPicture(picture_, PictureFile);
     steps_ = StepsForWidth(plat::ScreenWidth());
     if (stage_ == kLogo || stage_ == kTitle)
@@ -55,12 +55,12 @@ void TBeginAviForm::FormShow() {
     Repaint();
 }
 
-void TBeginAviForm::FormHide() {
+void TBeginAviForm::DoHide() {
     stage_ = kFinished;
     timer_.SetEnabled(false);
     CloseVideo();
     picture_.Clear();
-    Hide();
+    TForm::DoHide();
 }
 
 void TBeginAviForm::Advance() {
@@ -97,7 +97,8 @@ void TBeginAviForm::Advance() {
     }
 }
 
-void TBeginAviForm::FormKeyPress() {
+void TBeginAviForm::KeyDown(plat::TKey& key, plat::TShiftState shift) {
+    TForm::KeyDown(key, shift);
     if (Ready)
         Advance();
 }

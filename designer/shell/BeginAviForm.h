@@ -47,15 +47,8 @@ public:
     int Steps() const { return steps_; }
     bool Finished() const { return stage_ == kFinished; }
 
-    // Shows the window and starts the intro: loads the picture and plays the video of the
-    // current stage.
-    void FormShow();
-    // Ends the intro and hides the window: stage 4, the player closed, the picture released.
-    void FormHide();
     // Moves to the next stage.
     void Advance();
-    // A key press from the user (skips ahead once Ready).
-    void FormKeyPress();
 
     // Zoom steps for a screen `width` pixels wide: 6 up to 640, 8 up to 800, 11 up to 1024,
     // 14 above.
@@ -65,7 +58,13 @@ public:
     static plat::TRect ZoomRect(int clientWidth, int clientHeight, int steps, int k);
 
     void Paint(plat::Canvas& canvas) override;
+    // A click or any key skips ahead once Ready.
     void MouseDown(plat::TMouseButton button, plat::TShiftState shift, int x, int y) override;
+    void KeyDown(plat::TKey& key, plat::TShiftState shift) override;
+    // Showing starts the intro: the picture is loaded and the video of the current stage plays.
+    void DoShow() override;
+    // Hiding ends it: stage 4, the player closed, the picture released.
+    void DoHide() override;
 
     // The video player and its picture, for tests.
     const plat::TVideoPlayer& VideoBegin() const { return video_; }

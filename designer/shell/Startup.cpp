@@ -42,7 +42,8 @@ std::unique_ptr<TBeginAviForm> StartIntro() {
     intro->LogoFile = InstallFile("Resource\\logo.avi");
     intro->TitleFile = InstallFile("Resource\\title.avi");
     intro->PictureFile = InstallFile("Resource\\title.jpg");
-    intro->FormShow();
+    intro->Show();
+    intro->Repaint();
     plat::ProcessMessages();
     return intro;
 }
@@ -106,7 +107,7 @@ int RunDesigner(const TStartOptions& options, TDesignerWindows& windows) {
         intro->Ready = true;
         while (!intro->Finished())
             wait();
-        intro->FormHide();
+        intro->Hide();
         intro.reset();
     }
 

@@ -57,7 +57,7 @@ protected:
         intro->LogoFile = logo;
         intro->TitleFile = title;
         intro->PictureFile = picture;
-        intro->FormShow();
+        intro->Show();
         plat::DrainPostedMessages();
     }
 
@@ -132,19 +132,24 @@ TEST_F(BeginAviFormTest, PlaysBothVideosThenZoomsAndHoldsOnTheClock) {
     EXPECT_TRUE(intro->Finished());
 }
 
-TEST_F(BeginAviFormTest, ClicksBeforeReadyDoNothingFourAfterItEndTheIntro) {
+TEST_F(BeginAviFormTest, ClicksAndKeysBeforeReadyDoNothingFourAfterItEndTheIntro) {
     Make(640, 480);
     StartWith(Seed("tiny-mpeg4.avi"), Seed("tiny-raw.avi"));
-    intro->Show();
     for (int i = 0; i < 3; ++i)
         plat::Click(*intro, 10, 10);
-    intro->FormKeyPress();
+    plat::SendKey(*intro, plat::VK_SPACE, {}, " ");
+    plat::SendKey(*intro, plat::VK_ESCAPE);
     EXPECT_EQ(intro->Stage(), TBeginAviForm::kLogo);
     intro->Ready = true;
     const int expected[] = {TBeginAviForm::kTitle, TBeginAviForm::kZoom, TBeginAviForm::kHold,
                             TBeginAviForm::kFinished};
+    bool click = true;
     for (int stage : expected) {
-        plat::Click(*intro, 10, 10);
+        if (click)
+            plat::Click(*intro, 10, 10);
+        else
+            plat::SendKey(*intro, plat::VK_RETURN, {}, "\r");
+        click = !click;
         plat::DrainPostedMessages();
         EXPECT_EQ(intro->Stage(), stage);
     }
@@ -204,7 +209,7 @@ TEST_F(BeginAviFormTest, PaintsTheVideoCentredOnBlackThenThePictureGrowing) {
     EXPECT_EQ(shown.GetPixel(0, 0), kPictureRed);
     EXPECT_EQ(shown.GetPixel(639, 479), kPictureRed);
 
-    intro->FormHide();
+    intro->Hide();
     EXPECT_TRUE(intro->Finished());
     EXPECT_TRUE(intro->Picture().Empty());
     EXPECT_FALSE(intro->VideoBegin().IsOpen());
