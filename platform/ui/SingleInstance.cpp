@@ -4,9 +4,11 @@
 #include "platform/core/Platform.h"
 #include "platform/ui/Application.h"
 
+#include <QApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QObject>
+#include <QWidget>
 #include <cstdio>
 #include <filesystem>
 #include <unistd.h>
@@ -86,6 +88,10 @@ bool TSingleInstance::AnotherIsRunning() {
                     return;
                 client->write(kDone);
                 client->flush();
+                // A minimised program comes back before it is brought forward.
+                for (QWidget* window : QApplication::topLevelWidgets())
+                    if (window->isMinimized())
+                        window->showNormal();
                 if (OnActivate)
                     RunGuarded(OnActivate);
             });

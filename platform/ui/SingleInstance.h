@@ -22,7 +22,8 @@ public:
     // should end. False when this is the first copy, which now listens.
     bool AnotherIsRunning();
 
-    // Runs in the first copy (from the event loop) when a later start asks it to come forward.
+    // Runs in the first copy (from the event loop) when a later start asks it to come forward,
+    // after its minimised windows have been restored.
     std::function<void()> OnActivate;
 
     // Host path of the socket.

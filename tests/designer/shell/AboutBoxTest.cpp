@@ -7,6 +7,7 @@
 #include "platform/graphics/PictureWriter.h"
 #include "platform/graphics/RasterCanvas.h"
 #include "platform/text/Cp1251.h"
+#include "platform/ui/Messages.h"
 #include "platform/ui/Synthetic.h"
 #include "tests/designer/shell/FreshPrefix.h"
 #include "tests/designer/shell/StartupFakes.h"
@@ -110,6 +111,36 @@ TEST_F(AboutBoxTest, PaintsTheCreditsInLimeOnBlackInsideTheBevel) {
         for (int x = 1; x < 341; ++x)
             lime += shown.GetPixel(x, y) == TAboutBox::kTextColor;
     EXPECT_GT(lime, 20);
+}
+
+// Closes the box from inside its modal loop, as a click would.
+struct Closer : plat::TMessageTarget {
+    explicit Closer(TAboutBox& box) : Box(box) {}
+    void HandleMessage(const plat::TMessage&) override {
+        Placed = Box.BoundsRect();
+        WasScrolling = Box.Scrolling();
+        Box.CloseOk();
+    }
+    TAboutBox& Box;
+    plat::TRect Placed;
+    bool WasScrolling = false;
+};
+
+TEST_F(AboutBoxTest, ExecuteShowsItModallyInTheMiddleOfTheWindowThatOpensIt) {
+    MakeData(true);
+    plat::TForm help;
+    help.SetClientSize(400, 300);
+    help.SetBounds(100, 50, 400, 300);
+    help.Show();
+    TAboutBox box;
+    Closer closer(box);
+    plat::PostMessage(&closer, plat::WM_USER);
+    EXPECT_EQ(box.Execute(&help), TAboutBox::kModalOk);
+    EXPECT_TRUE(closer.WasScrolling);
+    const plat::TPoint origin = help.ClientToScreen(plat::TPoint{0, 0});
+    EXPECT_EQ(closer.Placed.Left, origin.X + (400 - 342) / 2);
+    EXPECT_EQ(closer.Placed.Top, origin.Y + (300 - 243) / 2);
+    EXPECT_FALSE(box.Visible());
 }
 
 TEST(AboutBoxPlace, CentredOnTheAreaGiven) {
