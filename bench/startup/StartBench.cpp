@@ -21,6 +21,7 @@ std::string Scratch() {
         if (!mkdtemp(path.data()))
             return std::string();
         std::filesystem::create_directories(path + "/runtime");
+        std::filesystem::permissions(path + "/runtime", std::filesystem::perms::owner_all);
         return path;
     }();
     return dir;
