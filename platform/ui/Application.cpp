@@ -8,6 +8,7 @@
 #include "platform/ui/Timer.h"
 
 #include <QApplication>
+#include <QWidget>
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
@@ -85,6 +86,24 @@ bool RunGuarded(const std::function<void()>& handler) {
         ShowError(error.what());
     }
     return false;
+}
+
+void MinimizeApplication() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && !window->isMinimized())
+            window->showMinimized();
+}
+
+bool ApplicationMinimized() {
+    bool any = false;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || window->windowType() == Qt::ToolTip)
+            continue;
+        if (!window->isMinimized())
+            return false;
+        any = true;
+    }
+    return any;
 }
 
 void ProcessMessages() {

@@ -21,4 +21,10 @@ bool RunGuarded(const std::function<void()>& handler);
 // system's parts ask, to keep the screen alive).
 void ProcessMessages();
 
+// Minimises every visible window of the program (the application goes to the task bar);
+// ApplicationMinimized tells whether that is the state now. The windows come back together when
+// the user restores one of them.
+void MinimizeApplication();
+bool ApplicationMinimized();
+
 } // namespace plat

@@ -120,9 +120,14 @@ void ControlWidget::mouseMoveEvent(QMouseEvent* e) {
     }
     RunGuarded([&] { control_.MouseMove(ShiftOf(*e), X(*e), Y(*e)); });
     // The hint is read after the handler, which may have changed it.
-    const std::string hint = control_.ShowHint() ? control_.Hint() : std::string();
+    const TForm* form = FormOf(control_);
+    const bool hintsOn = control_.ShowHint() && (!form || form->HintsEnabled());
+    const std::string hint = hintsOn ? control_.Hint() : std::string();
     const QPoint global = e->globalPosition().toPoint();
-    ApplicationHints().MouseOver(hint.empty() ? nullptr : &control_, hint, {global.x(), global.y()},
+    TPoint where{global.x(), global.y()};
+    if (!hint.empty() && control_.OnHintPosition)
+        RunGuarded([&] { control_.OnHintPosition(control_, X(*e), Y(*e), where); });
+    ApplicationHints().MouseOver(hint.empty() ? nullptr : &control_, hint, where,
                                  Platform::Current().TickCount());
     RunGuarded(UpdateHintWindow);
 }
@@ -139,9 +144,16 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent* e) {
     const bool inside = rect().contains(e->position().toPoint());
     RunGuarded([&] {
         control_.MouseUp(ButtonOf(*e), ShiftOf(*e), X(*e), Y(*e));
-        if (inside && e->button() == Qt::LeftButton && control_.OnClick)
-            control_.OnClick(control_);
+        if (inside && e->button() == Qt::LeftButton)
+            control_.Click();
     });
+}
+
+void ControlWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+    // The second press of a double click is still a press for every control that counts presses.
+    mousePressEvent(e);
+    if (e->button() == Qt::LeftButton)
+        RunGuarded([this] { control_.DblClick(); });
 }
 
 void ControlWidget::enterEvent(QEnterEvent*) {
@@ -159,9 +171,48 @@ void ControlWidget::resizeEvent(QResizeEvent*) {
 }
 
 void ControlWidget::closeEvent(QCloseEvent* event) {
-    if (auto* form = dynamic_cast<TForm*>(&control_); form && form->ModalResult() == 0)
+    auto* form = dynamic_cast<TForm*>(&control_);
+    if (!form) {
+        event->accept();
+        return;
+    }
+    // Whoever asks (the program, the window manager, Alt+F4), the window is asked first; a
+    // handler that throws keeps the window open.
+    bool canClose = true;
+    if (!RunGuarded([&] { form->CloseQuery(canClose); }) || !canClose) {
+        event->ignore();
+        return;
+    }
+    if (form->ModalResult() == 0)
         form->SetModalResult(2); // closing a modal window answers Cancel
     event->accept();
+    control_.visible_ = false; // Qt hides the window after this
+    RunGuarded([form] { form->DoClose(); });
+}
+
+bool ControlWidget::event(QEvent* e) {
+    auto* form = isWindow() ? dynamic_cast<TForm*>(&control_) : nullptr;
+    if (form) {
+        switch (e->type()) {
+        case QEvent::Show:
+            if (!e->spontaneous())
+                RunGuarded([form] { form->DoShow(); });
+            break;
+        case QEvent::Hide:
+            if (!e->spontaneous())
+                RunGuarded([form] { form->DoHide(); });
+            break;
+        case QEvent::WindowActivate:
+            RunGuarded([form] { form->Activated(); });
+            break;
+        case QEvent::WindowDeactivate:
+            RunGuarded([form] { form->Deactivated(); });
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::event(e);
 }
 
 TControl::TControl(TControl* parent) : parent_(parent) {
@@ -279,6 +330,16 @@ bool TControl::WindowActive() const {
 
 void TControl::Paint(Canvas&) {}
 
+void TControl::DblClick() {
+    if (OnDblClick)
+        OnDblClick(*this);
+}
+
+void TControl::Click() {
+    if (OnClick)
+        OnClick(*this);
+}
+
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (OnMouseDown)
         OnMouseDown(*this, button, shift, x, y);
@@ -335,9 +396,60 @@ void TForm::SetModalResult(int result) {
     modalResult_ = result;
 }
 
-void TForm::Close() {
-    Widget().close();
+bool TForm::Close() {
+    if (!Widget().close())
+        return false;
     SetVisible(false);
+    return true;
+}
+
+bool TForm::Minimized() const {
+    return Widget().isMinimized();
+}
+
+void TForm::DoShow() {
+    if (OnShow)
+        OnShow(*this);
+}
+
+void TForm::DoHide() {
+    if (OnHide)
+        OnHide(*this);
+}
+
+void TForm::Activated() {
+    if (OnActivate)
+        OnActivate(*this);
+}
+
+void TForm::Deactivated() {
+    if (OnDeactivate)
+        OnDeactivate(*this);
+}
+
+void TForm::CloseQuery(bool& canClose) {
+    if (OnCloseQuery)
+        OnCloseQuery(*this, canClose);
+}
+
+void TForm::DoClose() {
+    if (OnClose)
+        OnClose(*this);
+}
+
+void TForm::SetHintsEnabled(bool enabled) {
+    hintsEnabled_ = enabled;
+    if (enabled)
+        return;
+    ApplicationHints().MouseLeft(Platform::Current().TickCount());
+    RunGuarded(UpdateHintWindow);
+}
+
+TForm* FormOf(TControl& control) {
+    TControl* top = &control;
+    while (top->Parent())
+        top = top->Parent();
+    return dynamic_cast<TForm*>(top);
 }
 
 void TForm::StartWindowMove() {

@@ -1,14 +1,16 @@
 // Controls and windows of the windowing layer. A TControl is a Qt widget underneath (hidden from
 // this header); it owns the controls made on it and frees them with itself. It paints through our
 // Canvas into a back buffer that goes on screen in one copy; a transparent control starts from the
-// pixels its parent painted under it. Mouse handlers run under the error guard. A TForm is a
-// top-level window without a system frame, of fixed size, moved by dragging its surface.
+// pixels its parent painted under it. Mouse and keyboard handlers run under the error guard. A
+// TForm is a top-level window without a system frame, of fixed size, moved by dragging its surface;
+// every way of closing it (Close, the window manager's close, Alt+F4) asks its close query first.
 #pragma once
 
 #include "platform/core/ScreenCursor.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Geometry.h"
+#include "platform/ui/Keys.h"
 
 #include <functional>
 #include <memory>
@@ -110,11 +112,32 @@ public:
     virtual void MouseEnter() {}
     virtual void MouseLeave() {}
     virtual void Resized() {}
+    // The second press of a double click, after its MouseDown.
+    virtual void DblClick();
+    // Raises OnClick; a left release over the control calls it, and so may the program itself.
+    virtual void Click();
+
+    // Keyboard: the control with the focus gets the keys (a window without a focused control gets
+    // them itself; a window with KeyPreview sees them before its control). A handler that sets
+    // `key` to 0 consumes it: no KeyPress follows a consumed KeyDown. KeyPress gets the typed
+    // character in cp1251.
+    virtual void KeyDown(TKey& key, TShiftState shift);
+    virtual void KeyUp(TKey& key, TShiftState shift);
+    virtual void KeyPress(char& key);
+    void SetFocus();
+    bool Focused() const;
 
     std::function<void(TControl&, TMouseButton, TShiftState, int, int)> OnMouseDown;
     std::function<void(TControl&, TShiftState, int, int)> OnMouseMove;
     std::function<void(TControl&, TMouseButton, TShiftState, int, int)> OnMouseUp;
     std::function<void(TControl&)> OnClick;
+    std::function<void(TControl&)> OnDblClick;
+    std::function<void(TControl&, TKey&, TShiftState)> OnKeyDown;
+    std::function<void(TControl&, TKey&, TShiftState)> OnKeyUp;
+    std::function<void(TControl&, char&)> OnKeyPress;
+    // Where this control's hint appears: called with the mouse in control coordinates and
+    // `screen` set to the mouse's screen position, which the handler may move.
+    std::function<void(TControl&, int x, int y, TPoint& screen)> OnHintPosition;
 
     ControlWidget& Widget() const { return *widget_; }
 
@@ -154,7 +177,32 @@ public:
     int ShowModal();
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int result);
-    void Close();
+    // Closes the window unless its close query refuses; returns whether it closed.
+    bool Close();
+    // Whether the window is minimised (MinimizeApplication).
+    bool Minimized() const;
+
+    // Events of the window. OnShow and OnHide follow the program's showing and hiding (not a
+    // minimise); OnActivate and OnDeactivate follow the window manager's active window. Every
+    // close asks OnCloseQuery first; OnClose follows a close that went through.
+    virtual void DoShow();
+    virtual void DoHide();
+    virtual void Activated();
+    virtual void Deactivated();
+    virtual void CloseQuery(bool& canClose);
+    virtual void DoClose();
+    std::function<void(TForm&)> OnShow;
+    std::function<void(TForm&)> OnHide;
+    std::function<void(TForm&)> OnActivate;
+    std::function<void(TForm&)> OnDeactivate;
+    std::function<void(TForm&, bool& canClose)> OnCloseQuery;
+    std::function<void(TForm&)> OnClose;
+    // Keys go to the window's own KeyDown/KeyPress before the focused control's.
+    bool KeyPreview = false;
+
+    // Hints of this window's controls; turning them off hides the hint on screen.
+    bool HintsEnabled() const { return hintsEnabled_; }
+    void SetHintsEnabled(bool enabled);
 
     // Starts moving the window with the mouse while the left button stays down (the platform's
     // own move where it has one). Call it from a press handler of the window or of any control on
@@ -167,7 +215,11 @@ public:
 
 private:
     int modalResult_ = 0;
+    bool hintsEnabled_ = true;
 };
+
+// The window that holds `control` (itself for a window); null when it is not on a TForm.
+TForm* FormOf(TControl& control);
 
 // Sets the face of `window`'s font and of every control under it that has a font.
 void SetFontFace(TControl& window, const std::string& face);

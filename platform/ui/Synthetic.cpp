@@ -6,7 +6,10 @@
 #include "platform/ui/ControlWidget.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWindow>
 
 namespace plat {
 
@@ -58,6 +61,63 @@ void SendMouseAtScreen(TControl& control, TMouseAction action, TMouseButton butt
 void Click(TControl& control, int x, int y) {
     SendMouse(control, TMouseAction::Press, TMouseButton::Left, x, y);
     SendMouse(control, TMouseAction::Release, TMouseButton::Left, x, y);
+}
+
+void DoubleClick(TControl& control, int x, int y) {
+    Click(control, x, y);
+    ControlWidget& widget = control.Widget();
+    const QPointF local(x, y);
+    QMouseEvent twice(QEvent::MouseButtonDblClick, local, local, widget.mapToGlobal(local), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    Held() |= Qt::LeftButton;
+    QApplication::sendEvent(&widget, &twice);
+    SendMouse(control, TMouseAction::Release, TMouseButton::Left, x, y);
+}
+
+void SendKey(TControl& control, TKey key, TShiftState shift, const std::string& text) {
+    int qtKey = key;
+    if (key >= VK_F1 && key <= VK_F12)
+        qtKey = Qt::Key_F1 + (key - VK_F1);
+    else if (!((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')))
+        switch (key) {
+        case VK_BACK: qtKey = Qt::Key_Backspace; break;
+        case VK_TAB: qtKey = Qt::Key_Tab; break;
+        case VK_RETURN: qtKey = Qt::Key_Return; break;
+        case VK_ESCAPE: qtKey = Qt::Key_Escape; break;
+        case VK_SPACE: qtKey = Qt::Key_Space; break;
+        case VK_PRIOR: qtKey = Qt::Key_PageUp; break;
+        case VK_NEXT: qtKey = Qt::Key_PageDown; break;
+        case VK_END: qtKey = Qt::Key_End; break;
+        case VK_HOME: qtKey = Qt::Key_Home; break;
+        case VK_LEFT: qtKey = Qt::Key_Left; break;
+        case VK_UP: qtKey = Qt::Key_Up; break;
+        case VK_RIGHT: qtKey = Qt::Key_Right; break;
+        case VK_DOWN: qtKey = Qt::Key_Down; break;
+        case VK_INSERT: qtKey = Qt::Key_Insert; break;
+        case VK_DELETE: qtKey = Qt::Key_Delete; break;
+        default: qtKey = Qt::Key_unknown; break;
+        }
+    Qt::KeyboardModifiers mods;
+    if (shift.Shift)
+        mods |= Qt::ShiftModifier;
+    if (shift.Ctrl)
+        mods |= Qt::ControlModifier;
+    if (shift.Alt)
+        mods |= Qt::AltModifier;
+    const QString typed = QString::fromStdString(text);
+    QKeyEvent press(QEvent::KeyPress, qtKey, mods, typed);
+    QApplication::sendEvent(&control.Widget(), &press);
+    QKeyEvent release(QEvent::KeyRelease, qtKey, mods, typed);
+    QApplication::sendEvent(&control.Widget(), &release);
+}
+
+void SendWindowClose(TForm& form) {
+    // The same path as the window manager's request: a spontaneous close of the native window.
+    if (QWindow* window = form.Widget().windowHandle()) {
+        window->close();
+        return;
+    }
+    form.Widget().close();
 }
 
 bool SaveSnapshotPng(TControl& control, const std::string& hostPath) {

@@ -16,6 +16,13 @@ void SendMouse(TControl& control, TMouseAction action, TMouseButton button, int 
 void SendMouseAtScreen(TControl& control, TMouseAction action, TMouseButton button, TPoint screen);
 // Press and release at one point.
 void Click(TControl& control, int x, int y);
+// A double click at one point: press, release, the second press, release.
+void DoubleClick(TControl& control, int x, int y);
+// A key pressed and released on the control (as if it had the focus); `text` is the character it
+// types in UTF-8, empty for keys that type nothing.
+void SendKey(TControl& control, TKey key, TShiftState shift = {}, const std::string& text = {});
+// The window manager asks the window to close (its close button, Alt+F4).
+void SendWindowClose(TForm& form);
 // Writes what a control shows to a PNG file on the host; false when it could not be written.
 bool SaveSnapshotPng(TControl& control, const std::string& hostPath);
 
