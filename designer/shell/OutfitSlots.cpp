@@ -1,14 +1,8 @@
 // The stored layout of the outfit slots.
 #include "designer/shell/OutfitSlots.h"
 
-#include "platform/core/Exceptions.h"
-#include "platform/text/Cp1251.h"
-
-#include <algorithm>
 
 namespace {
-
-constexpr std::string_view kModelsFolder = "models\\";
 
 std::string Suffixed(const char* prefix, int cls) {
     return std::string(prefix) + kClassCodes[cls];
@@ -22,31 +16,6 @@ int InRangeOr(int value, int low, int high, int fallback) {
 
 std::string SlotSection(int slot) {
     return "States" + std::to_string(slot);
-}
-
-std::string MaterialValueName(std::string_view modelPath) {
-    if (modelPath.size() >= kModelsFolder.size() &&
-        plat::SameText(modelPath.substr(0, kModelsFolder.size()), kModelsFolder))
-        modelPath.remove_prefix(kModelsFolder.size());
-    return std::string(modelPath);
-}
-
-std::vector<int> ReadMaterials(plat::TRegIniFile& ini, std::string_view section, std::string_view name,
-                               int pieceCount) {
-    pieceCount = std::clamp(pieceCount, 0, kMaxStoredPieces);
-    std::array<int8_t, kMaxStoredPieces> buffer;
-    buffer.fill(-1);
-    ini.ReadBinaryData(section, name, buffer.data(), pieceCount);
-    return std::vector<int>(buffer.begin(), buffer.begin() + pieceCount);
-}
-
-void WriteMaterials(plat::TRegIniFile& ini, std::string_view section, std::string_view name,
-                    const std::vector<int>& materials) {
-    std::vector<int8_t> bytes;
-    bytes.reserve(materials.size());
-    for (int material : materials)
-        bytes.push_back(static_cast<int8_t>(material));
-    ini.WriteBinaryData(section, name, bytes.data(), static_cast<int>(bytes.size()));
 }
 
 void WriteSlotRecord(plat::TRegIniFile& ini, std::string_view section, const TSlotRecord& record) {

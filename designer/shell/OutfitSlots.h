@@ -7,15 +7,11 @@
 #include "platform/registry/Registry.h"
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 inline constexpr int kSlotCount = 8;
 inline constexpr int kClassCount = 8;
-// The most pieces a model's stored materials can hold.
-inline constexpr int kMaxStoredPieces = 64;
 
 // Class codes in wardrobe order (index 0 ... 7), the suffixes of the stored value names.
 inline constexpr std::array<const char*, kClassCount> kClassCodes{"Wn", "Pl", "Br", "Bl", "Hl", "Yu", "Sh", "Tf"};
@@ -25,19 +21,9 @@ inline constexpr std::array<int, kClassCount> kRackWriteOrder{0, 1, 4, 2, 3, 5, 
 inline constexpr int kClothingRackCount = 6;
 inline constexpr int kDefaultFrontRack = 1;
 
-// "States" + slot.
+// "States" + slot. The models' materials are stored there by the models themselves
+// (TModel::SaveMaterials / ReadMaterials).
 std::string SlotSection(int slot);
-// The value a model's materials are stored under: its path without a leading "models\"
-// (compared case-insensitively).
-std::string MaterialValueName(std::string_view modelPath);
-
-// Materials of `pieceCount` pieces (at most kMaxStoredPieces): stored ones, -1 for the rest and
-// for a missing value. A value that is not binary or holds more bytes than the model has pieces
-// raises ERegistryException naming it.
-std::vector<int> ReadMaterials(plat::TRegIniFile& ini, std::string_view section, std::string_view name,
-                               int pieceCount);
-void WriteMaterials(plat::TRegIniFile& ini, std::string_view section, std::string_view name,
-                    const std::vector<int>& materials);
 
 // What a slot keeps besides the materials.
 struct TSlotRecord {

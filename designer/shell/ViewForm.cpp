@@ -65,6 +65,7 @@ TViewForm::~TViewForm() {
     music_->OnStateChange = nullptr;
     music_->Halt();
     slots_.reset();
+    screenWardrobe_.reset();
     UnregisterFont(DataFile(Settings().ScreenFontFile));
     UnregisterFont(DataFile(Settings().PatternFontFile));
 }
@@ -83,6 +84,7 @@ void TViewForm::FormCreate() {
     const int bits = plat::Platform::Current().ScreenBitsPerPixel();
     AnimationsEnabled = bits == 16 || bits == 24;
     MakeButtons();
+    MakeWardrobe();
     MakeGroups();
     MakeTitleBar();
     MakeFlyingMessages();
@@ -116,6 +118,14 @@ void TViewForm::MakeButtons() {
     bPrintDoll->OnClick = [this](plat::TControl&) { bPrintDollClick(); };
     for (TBitmapButton* button : {Help, Print, bPrintDoll})
         button->SetCursor(crHand);
+}
+
+void TViewForm::MakeWardrobe() {
+    screenWardrobe_ = std::make_unique<TWardrobeOnScreen>(*this, *this, fon_);
+    screenWardrobe_->OnModified = [this] { Modified = true; };
+    screenWardrobe_->OnRackChosen = [this](int rack) { ShowRack(rack); };
+    screenWardrobe_->OnShowPatterns = [this] { bShowModelClick(); };
+    wardrobe_ = screenWardrobe_.get();
 }
 
 void TViewForm::MakeGroups() {
@@ -261,6 +271,7 @@ void TViewForm::FormActivateOnce() {
     if (activated_)
         return;
     activated_ = true;
+    screenWardrobe_->ShowAll();
     {
         plat::TRegIniFile ini(kProductKey);
         ShowRack(ReadFrontRack(ini, slots_->Slot));

@@ -18,6 +18,7 @@
 #include "designer/shell/OpenSaveForm.h"
 #include "designer/shell/OutfitWardrobe.h"
 #include "designer/shell/SubWindows.h"
+#include "designer/shell/WardrobeOnScreen.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/ui/Control.h"
 #include "platform/ui/Messages.h"
@@ -36,8 +37,10 @@ public:
     // Windows the main window opens (not owned; must outlive it). Without them the buttons that
     // open them do nothing.
     void SetSubWindows(TSubWindows* windows);
-    // The wardrobe components (not owned); see OutfitWardrobe.h.
+    // The window makes its own wardrobe components; tests may answer the outfit questions with
+    // another (not owned; see OutfitWardrobe.h).
     void SetWardrobe(TOutfitWardrobe* wardrobe) { wardrobe_ = wardrobe; }
+    TWardrobeOnScreen& Wardrobe() { return *screenWardrobe_; }
 
     // After every window exists: restores the default outfit silently, chooses the first song,
     // reads the "Sound" setting, hands the skin and the caption to the other windows.
@@ -101,6 +104,7 @@ private:
     void FormCreate();
     void LoadPictures();
     void MakeButtons();
+    void MakeWardrobe();
     void MakeGroups();
     void MakeTitleBar();
     void MakeFlyingMessages();
@@ -116,6 +120,7 @@ private:
     std::unique_ptr<TOpenSaveForm> slots_;
     TNoSubWindows noWindows_;
     TSubWindows* windows_ = &noWindows_;
+    std::unique_ptr<TWardrobeOnScreen> screenWardrobe_;
     TOutfitWardrobe* wardrobe_ = nullptr;
 
     plat::Bitmap fon_;

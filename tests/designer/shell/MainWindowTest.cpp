@@ -24,7 +24,8 @@ const std::string kCd = VELMORA_CD_DIR;
 class TRecordingWardrobe : public TOutfitWardrobe {
 public:
     void SaveState(plat::TRegIniFile& ini, const std::string& section) override {
-        WriteMaterials(ini, section, "pl03", {2, -1, 5});
+        const int8_t bytes[] = {2, -1, 5};
+        ini.WriteBinaryData(section, "pl03", bytes, 3);
     }
     int WornModel(int cls) override { return Worn[cls]; }
     int RackItem(int cls) override { return Racks[cls]; }
@@ -32,7 +33,9 @@ public:
                    bool silent) override {
         Loaded = record;
         LoadedSilent = silent;
-        Materials = ReadMaterials(ini, section, "pl03", 4);
+        int8_t bytes[4] = {-1, -1, -1, -1};
+        ini.ReadBinaryData(section, "pl03", bytes, 4);
+        Materials.assign(bytes, bytes + 4);
     }
     void ShowRack(int index) override { Shown = index; }
     bool AnythingWorn() override { return false; }

@@ -1,5 +1,5 @@
-// The stored layout of the slots: defaults, fallbacks for values outside their range, materials
-// shorter and longer than a model, model value names, and the last slot written at the end.
+// The stored layout of the slots: defaults, fallbacks for values outside their range, and the last
+// slot written when the slots window goes.
 #include "designer/shell/OpenSaveForm.h"
 #include "designer/shell/OutfitSlots.h"
 #include "designer/shell/Settings.h"
@@ -29,7 +29,6 @@ TEST_F(OutfitSlotsTest, ASlotNeverWrittenGivesTheNakedDollAndTheStandardMeasures
     EXPECT_EQ(r.FrontRack, 1);
     EXPECT_EQ(ReadDefaultSlot(ini), 1);
     EXPECT_TRUE(ReadSoundSetting(ini));
-    EXPECT_EQ(ReadMaterials(ini, SlotSection(5), "pl03", 3), (std::vector<int>{-1, -1, -1}));
 }
 
 TEST_F(OutfitSlotsTest, ValuesOutsideTheirRangeFallBackToTheDefaults) {
@@ -50,29 +49,6 @@ TEST_F(OutfitSlotsTest, ValuesOutsideTheirRangeFallBackToTheDefaults) {
     const TSlotRecord r = ReadSlotRecord(ini, "States1", "", "");
     EXPECT_EQ(r.WornModel[1], -1);
     EXPECT_EQ(r.RackItem[1], 0);
-}
-
-TEST_F(OutfitSlotsTest, MaterialsShorterThanTheModelLeaveTheRestEmptyAndLongerOrWrongOnesAreRefused) {
-    plat::TRegIniFile ini(kProductKey);
-    WriteMaterials(ini, "States2", "pl03", {3, 0, -1});
-    EXPECT_EQ(ReadMaterials(ini, "States2", "pl03", 5), (std::vector<int>{3, 0, -1, -1, -1}));
-    try {
-        ReadMaterials(ini, "States2", "pl03", 2);
-        ADD_FAILURE() << "a value longer than the model was read";
-    } catch (const plat::ERegistryException& e) {
-        EXPECT_NE(e.Message().find("pl03"), std::string::npos);
-    }
-    ini.WriteString("States2", "bl01", "3");
-    EXPECT_THROW(ReadMaterials(ini, "States2", "bl01", 4), plat::ERegistryException);
-    // More pieces than any model may have are read as the limit.
-    EXPECT_EQ(ReadMaterials(ini, "States2", "pl03", 500).size(), size_t(kMaxStoredPieces));
-}
-
-TEST_F(OutfitSlotsTest, ModelValueNamesLoseTheModelsFolderInAnyCase) {
-    EXPECT_EQ(MaterialValueName("models\\pl03"), "pl03");
-    EXPECT_EQ(MaterialValueName("MODELS\\pl03"), "pl03");
-    EXPECT_EQ(MaterialValueName("extra\\pl03"), "extra\\pl03");
-    EXPECT_EQ(MaterialValueName("models"), "models");
 }
 
 TEST_F(OutfitSlotsTest, TheSlotsWindowWritesTheLastSlotAsDefaultWhenItGoes) {
