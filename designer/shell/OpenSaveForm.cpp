@@ -37,7 +37,6 @@ void TOpenSaveForm::FormCreate() {
     SetCaption("Velmora");
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         auto& button = MakeSkinButton(*this, slots::SlotButton(slot), plat::Ru("Запись ") + std::to_string(slot));
-        button.SetNumBitmaps(3);
         button.OnClick = [this, slot](plat::TControl&) { SlotClick(slot); };
         SlotButtons[slot - 1] = &button;
     }

@@ -255,6 +255,14 @@ TEST_F(MainWindowTest, APressOnTheBackgroundStartsASurpriseAndClassButtonsChoose
     EXPECT_EQ(view.VisibleRack(), 1);
     plat::Click(*view.BitmapButtons1, 20, 10);
     EXPECT_EQ(view.VisibleRack(), 2);
+    // The buttons are where the child presses them (inside the title bar for its three).
+    EXPECT_EQ(view.Help->BoundsRect(), plat::Bounds(79, 86, 47, 61));
+    EXPECT_EQ(view.Print->BoundsRect(), plat::Bounds(106, 403, 186, 72));
+    EXPECT_EQ(view.bPrintDoll->BoundsRect(), plat::Bounds(292, 402, 48, 74));
+    EXPECT_EQ(view.bShowModel->BoundsRect(), plat::Bounds(148, 7, 313, 306));
+    EXPECT_EQ(view.Sound->ClientToScreen({0, 0}), view.ClientToScreen({576, 0}));
+    EXPECT_EQ(view.bClose->ClientToScreen({0, 0}), view.ClientToScreen({620, 0}));
+    EXPECT_EQ(view.bClose->Width(), 20);
     // The picture on screen is the CD's background.
     const plat::Bitmap shot = view.Snapshot();
     EXPECT_EQ(shot.Width(), 640);

@@ -54,6 +54,12 @@ TEST_F(OutfitSlotsTest, ValuesOutsideTheirRangeFallBackToTheDefaults) {
 TEST_F(OutfitSlotsTest, TheSlotsWindowWritesTheLastSlotAsDefaultWhenItGoes) {
     {
         TOpenSaveForm slots;
+        // Every slot button is where the child presses it.
+        for (int slot = 1; slot <= kSlotCount; ++slot) {
+            const plat::TRect r = slots.SlotButtons[slot - 1]->BoundsRect();
+            EXPECT_EQ(r.Width(), 76) << slot;
+            EXPECT_EQ(r.Height(), 80) << slot;
+        }
         slots.OnShow = [](plat::TForm& form) { static_cast<TOpenSaveForm&>(form).SlotButtons[6]->Click(); };
         EXPECT_EQ(slots.Ask("?"), TSlotAnswer::SlotChosen);
         EXPECT_EQ(slots.Slot, 7);
