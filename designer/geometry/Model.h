@@ -4,6 +4,7 @@
 #pragma once
 
 #include "designer/geometry/Detal.h"
+#include "designer/geometry/ModelPictures.h"
 
 #include <memory>
 #include <string>
@@ -38,6 +39,7 @@ class TModel {
     plat::Bitmap Sheet;
     const TMaterialSource* Materials = nullptr;
     const plat::Bitmap* Skin = nullptr; // source of the glue-label glyph; none = no glyph
+    TModelPictures Pictures;            // filled and released by the wardrobe
 
     void SetTypeShow(TTypeShow mode);
     void ComputeScale();

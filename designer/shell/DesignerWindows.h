@@ -15,6 +15,8 @@ public:
     virtual void Create(const std::function<void()>& pump) = 0;
     // The main window's Init: the default outfit, the skin for every window, the music.
     virtual void Init() = 0;
+    // Shows the main window for the first time (after the intro).
+    virtual void ShowMain() = 0;
     // The main window (valid after Create).
     virtual plat::TForm& MainForm() = 0;
 };

@@ -116,7 +116,7 @@ int RunDesigner(const TStartOptions& options, TDesignerWindows& windows) {
         main.Show();
         main.Activate();
     };
-    main.Show();
+    windows.ShowMain();
     main.Activate();
     if (options.StartupReport) {
         main.Repaint();

@@ -145,7 +145,7 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent* e) {
     RunGuarded([&] {
         control_.MouseUp(ButtonOf(*e), ShiftOf(*e), X(*e), Y(*e));
         if (inside && e->button() == Qt::LeftButton)
-            control_.Click();
+            control_.TControl::Click();
     });
 }
 

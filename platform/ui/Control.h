@@ -114,8 +114,9 @@ public:
     virtual void Resized() {}
     // The second press of a double click, after its MouseDown.
     virtual void DblClick();
-    // Raises OnClick; a left release over the control calls it, and so may the program itself.
-    virtual void Click();
+    // Raises OnClick, as a left release over the control does: the program's own click. Not
+    // virtual: controls with a click of their own meaning keep their own Click.
+    void Click();
 
     // Keyboard: the control with the focus gets the keys (a window without a focused control gets
     // them itself; a window with KeyPreview sees them before its control). A handler that sets

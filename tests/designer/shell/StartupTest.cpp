@@ -41,6 +41,10 @@ public:
         pump();
     }
     void Init() override { log_.push_back("init"); }
+    void ShowMain() override {
+        log_.push_back("show");
+        main_->Show();
+    }
     plat::TForm& MainForm() override {
         log_.push_back("main");
         return *main_;
@@ -192,7 +196,7 @@ TEST_F(StartupTest, WindowsAreMadeAndInitedUnderTheIntroThenTheMainWindowRunsUnt
 TEST_F(StartupTest, WithoutTheIntroTheMainWindowComesStraightAfterInit) {
     InstallData(/*doll=*/true, /*reg=*/true, /*videos=*/true);
     EXPECT_EQ(Start(/*intro=*/false), kExitNormal);
-    const std::vector<std::string> expected{"create", "init", "main", "wait"};
+    const std::vector<std::string> expected{"create", "init", "main", "show", "wait"};
     EXPECT_EQ(log, expected);
 }
 
