@@ -80,6 +80,10 @@ int TAboutBox::Execute(const plat::TControl* over) {
         const plat::TPoint origin = over->ClientToScreen(plat::TPoint{0, 0});
         area = plat::TRect{origin.X, origin.Y, origin.X + over->Width(), origin.Y + over->Height()};
     }
+    return Execute(area);
+}
+
+int TAboutBox::Execute(const plat::TRect& area) {
     const plat::TPoint at = CentredOn(area);
     SetBounds(at.X, at.Y, kWidth, kHeight);
     StartScroll();

@@ -58,6 +58,8 @@ public:
     // Shows the box modally in the middle of `over` (the screen when null) and returns the modal
     // result (OK).
     int Execute(const plat::TControl* over = nullptr);
+    // The same in the middle of `area` (screen coordinates), as the help window gives its place.
+    int Execute(const plat::TRect& area);
 
     // Starts the scrolling from the bottom (what Execute does before the box shows).
     void StartScroll();
