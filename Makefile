@@ -40,8 +40,11 @@ build: deps $(RUN_DIR)/build.ninja
 contact-sheet: build
 	cmake --build $(RUN_DIR) --target contact-sheet
 
+# Installs the designer from the build's CD image when needed and starts it through its menu
+# entry; without a display it runs under Xvfb and leaves build/run/screenshot.png.
+# make run ARGS=--no-intro skips the intro.
 run: build
-	@scripts/run-designer $(RUN_DIR)
+	@scripts/run-designer $(RUN_DIR) $(ARGS)
 
 # libFuzzer targets with coverage instrumentation: make fuzz FUZZ=registry_file SECONDS=300
 fuzz: deps

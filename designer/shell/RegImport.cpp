@@ -130,8 +130,9 @@ void ImportRegText(std::string_view text) {
 void ImportRegFile(std::string_view path) { ImportRegText(plat::ReadFileBytes(path)); }
 
 bool IsFirstRun() {
-    // Read as the outfit slots read it: a DWORD counts as well as a decimal string, so a
-    // "DefaultSlot" written by another tool never brings the defaults back over the child's outfits.
+    // Read as every integer setting is: a decimal or "0x" string, or a DWORD value written by
+    // hand or by another tool. Taking a DWORD for "absent" would import the defaults over the
+    // child's saved outfits on every start.
     plat::TRegIniFile ini(kProductKey);
     return ini.ReadInteger("", "DefaultSlot", -1) < 0;
 }

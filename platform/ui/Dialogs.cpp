@@ -56,7 +56,10 @@ std::string& LastCaption() {
 TModalResult ShowQtBox(TMsgDlgType type, TMsgDlgButtons buttons, const std::string& text,
                        const std::string& caption = {}) {
     EnsureUiApplication();
-    QMessageBox box(IconOf(type), Q(caption), Q(text));
+    // A carriage return alone breaks the line in the system's message boxes, as CR LF does.
+    QString shown = Q(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(IconOf(type), Q(caption), shown);
     std::vector<std::pair<QAbstractButton*, TModalResult>> made;
     for (TModalResult result : ButtonsOf(buttons)) {
         const auto role = result == TModalResult::Cancel ? QMessageBox::RejectRole : QMessageBox::AcceptRole;

@@ -24,7 +24,7 @@ bool AutorunFindsProduct(const std::vector<std::string>& args, const SetupContex
 int RunSetupWindows(const std::vector<std::string>& args, const std::string& ownDir) {
     plat::EnsureUiApplication();
     plat::TSingleInstance instance("velmora-setup");
-    if (!instance.Claim())
+    if (instance.AnotherIsRunning())
         return 0;
 
     SetupContext context;

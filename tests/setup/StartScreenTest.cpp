@@ -190,32 +190,5 @@ TEST_F(StartScreenTest, AutorunEndsOnlyWhenTheProductKeyHoldsACdPath) {
     EXPECT_EQ(RunSetupWindows({"/AUTORUN"}, dir.Win + "\\"), 0);
 }
 
-TEST(SingleInstanceTest, ASecondCopyBringsTheFirstToTheFrontAndEnds) {
-    const std::string runtime = testing_support::MakeScratchDir("runtime");
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-    plat::TSingleInstance first("velmora-setup-test");
-    int activated = 0;
-    first.OnActivate = [&] { ++activated; };
-    ASSERT_TRUE(first.Claim());
-    EXPECT_EQ(first.Path(), runtime + "/velmora-setup-test.socket");
-    plat::TSingleInstance second("velmora-setup-test");
-    EXPECT_FALSE(second.Claim());
-    for (int i = 0; i < 50 && activated == 0; ++i)
-        plat::ProcessMessages();
-    EXPECT_EQ(activated, 1);
-}
-
-TEST(SingleInstanceTest, AStaleSocketFileDoesNotBlockTheNextCopy) {
-    const std::string runtime = testing_support::MakeScratchDir("runtime");
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-    {
-        plat::TSingleInstance crashed("velmora-setup-stale");
-        ASSERT_TRUE(crashed.Claim());
-    }
-    testing_support::WriteHostFile(runtime + "/velmora-setup-stale.socket", "left behind");
-    plat::TSingleInstance next("velmora-setup-stale");
-    EXPECT_TRUE(next.Claim());
-}
-
 } // namespace
 } // namespace setup

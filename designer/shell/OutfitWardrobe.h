@@ -1,0 +1,36 @@
+// What the main window needs of the wardrobe components (the catalogue, the racks and the doll)
+// to save and restore outfits, to choose racks and to start surprises. The wardrobe components
+// answer it; until they are on the window the main window works without one and keeps only its
+// own parts of an outfit (measurements, the front rack).
+#pragma once
+
+#include "designer/shell/OutfitSlots.h"
+
+#include <string>
+
+class TOutfitWardrobe {
+public:
+    virtual ~TOutfitWardrobe() = default;
+
+    // Every model's piece materials into `section` (classes in wardrobe order, models in list
+    // order).
+    virtual void SaveState(plat::TRegIniFile& ini, const std::string& section) = 0;
+    // The worn model of each class layer (-1 none) and each rack's shown model.
+    virtual int WornModel(int cls) = 0;
+    virtual int RackItem(int cls) = 0;
+    // Restores from `section`: when not silent the doll is undressed and the models freed first;
+    // the wardrobe is read again from disk with the stored materials, the layers put on
+    // `record.WornModel` (indices past a class's list are nothing), the racks set up on
+    // `record.RackItem`, and everything repainted.
+    virtual void LoadState(plat::TRegIniFile& ini, const std::string& section, const TSlotRecord& record,
+                           bool silent) = 0;
+
+    // Shows clothing rack `index` (0 Wn ... 5 Yu) and hides the other five.
+    virtual void ShowRack(int index) = 0;
+    // Whether anything is worn (pattern printing needs a garment).
+    virtual bool AnythingWorn() = 0;
+    // A press on the window's background: the surprise animation (with the doll's visibility).
+    virtual void Trigger() = 0;
+    // Repaints the racks, the doll and the pattern panel (the main window's refresh).
+    virtual void Refresh() = 0;
+};

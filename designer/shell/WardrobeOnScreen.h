@@ -1,0 +1,58 @@
+// The wardrobe components on the main window: the catalogue with its eight classes, the eight
+// selector views (six clothes racks sharing one place, the hats and the shoes), the doll and the
+// fabric drum, made at their places and wired to each other and to the window. It answers the
+// main window's outfit questions (OutfitWardrobe.h).
+#pragma once
+
+#include "designer/shell/OutfitWardrobe.h"
+#include "designer/wardrobe/AllModels.h"
+#include "designer/wardrobe/BrushSelect.h"
+#include "designer/wardrobe/Materials.h"
+#include "designer/wardrobe/ModelView.h"
+#include "designer/wardrobe/Models.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class TWardrobeOnScreen : public TOutfitWardrobe {
+public:
+    // Makes the components on `window` (hidden until the window first shows them); `background`
+    // is the window's picture (Main.bmp, under the hat and shoe views and the doll).
+    TWardrobeOnScreen(plat::TControl& window, plat::TMessageTarget& mainWindow, const plat::Bitmap& background);
+    ~TWardrobeOnScreen() override;
+
+    // Called on every dressing, undressing and colouring.
+    std::function<void()> OnModified;
+    // Called when a worn garment dragged back onto a rack wants its clothing rack in front.
+    std::function<void(int rack)> OnRackChosen;
+    // The show-patterns action (a press on the doll's pattern spot).
+    std::function<void()> OnShowPatterns;
+
+    // Makes the hat and shoe views, the drum and the doll visible (the window's first showing).
+    void ShowAll();
+
+    void SaveState(plat::TRegIniFile& ini, const std::string& section) override;
+    int WornModel(int cls) override;
+    int RackItem(int cls) override;
+    void LoadState(plat::TRegIniFile& ini, const std::string& section, const TSlotRecord& record,
+                   bool silent) override;
+    void ShowRack(int index) override;
+    bool AnythingWorn() override;
+    void Trigger() override {}
+    void Refresh() override;
+
+    wardrobe::TAllModels AllModels;
+    std::array<std::unique_ptr<wardrobe::TClassModels>, kClassCount> Classes;
+    std::array<wardrobe::TModelView*, kClassCount> Views{};
+    wardrobe::TModels* Models = nullptr;
+    wardrobe::TBrushSelect* BrushSelect = nullptr;
+
+private:
+    void SetUpViews(plat::TRegIniFile* ini, const std::string& section, const TSlotRecord* record);
+    void GarmentReturned(wardrobe::TClassModels& cls);
+
+    plat::TControl& window_;
+    wardrobe::TMaterialCatalogue fabrics_;
+    plat::Bitmap fsView_;
+};

@@ -1,0 +1,16 @@
+// The designer program: velmora [--no-intro].
+#include "designer/shell/DesignerWindows.h"
+#include "designer/shell/Startup.h"
+#include "platform/ui/Application.h"
+
+int main(int argc, char** argv) {
+    TStartOptions options;
+    bool helpShown = false;
+    if (!ParseStartArguments(argc, argv, options, helpShown))
+        return 2;
+    if (helpShown)
+        return kExitNormal;
+    plat::EnsureUiApplication();
+    std::unique_ptr<TDesignerWindows> windows = MakeDesignerWindows();
+    return RunDesigner(options, *windows);
+}

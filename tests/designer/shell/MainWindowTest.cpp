@@ -1,0 +1,272 @@
+// The main window with the CD's real pictures: its first showing, the sound button, saving and
+// restoring outfits through the slots window, the close question, and a save that cannot reach
+// the disk. The wardrobe is a recorder standing in for the racks and the doll.
+#include "designer/shell/OutfitSlots.h"
+#include "designer/shell/Settings.h"
+#include "designer/shell/ViewForm.h"
+#include "platform/files/WinPath.h"
+#include "platform/text/Cp1251.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Synthetic.h"
+
+#include "FakeMidiPlayer.h"
+#include "FreshPrefix.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+const std::string kCd = VELMORA_CD_DIR;
+
+class TRecordingWardrobe : public TOutfitWardrobe {
+public:
+    void SaveState(plat::TRegIniFile& ini, const std::string& section) override {
+        const int8_t bytes[] = {2, -1, 5};
+        ini.WriteBinaryData(section, "pl03", bytes, 3);
+    }
+    int WornModel(int cls) override { return Worn[cls]; }
+    int RackItem(int cls) override { return Racks[cls]; }
+    void LoadState(plat::TRegIniFile& ini, const std::string& section, const TSlotRecord& record,
+                   bool silent) override {
+        Loaded = record;
+        LoadedSilent = silent;
+        int8_t bytes[4] = {-1, -1, -1, -1};
+        ini.ReadBinaryData(section, "pl03", bytes, 4);
+        Materials.assign(bytes, bytes + 4);
+    }
+    void ShowRack(int index) override { Shown = index; }
+    bool AnythingWorn() override { return false; }
+    void Trigger() override { ++Triggers; }
+    void Refresh() override {}
+
+    std::array<int, kClassCount> Worn{-1, 4, -1, -1, -1, 2, 0, -1};
+    std::array<int, kClassCount> Racks{0, 4, 1, 0, 3, 2, 5, 1};
+    TSlotRecord Loaded{};
+    bool LoadedSilent = false;
+    std::vector<int> Materials;
+    int Shown = -1;
+    int Triggers = 0;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        UseFreshPrefix();
+        Settings().CDPath = plat::IncludeTrailingBackslash(plat::WinPathOf(kCd));
+        previousBox_ = plat::SetMessageBoxHandler([this](plat::TMsgDlgType, plat::TMsgDlgButtons, const std::string& text) {
+            Boxes.push_back(text);
+            return plat::TModalResult::Ok;
+        });
+    }
+    void TearDown() override {
+        view_.reset();
+        plat::SetMessageBoxHandler(previousBox_);
+        plat::RegistryReset();
+    }
+    TViewForm& MakeView() {
+        view_ = std::make_unique<TViewForm>(std::make_unique<TMusic>(std::make_unique<TFakeMidiPlayer>(Player)));
+        view_->SetWardrobe(&Wardrobe);
+        return *view_;
+    }
+    // The slots window answers by the button the child presses; records the question.
+    void Answer(TViewForm& view, std::function<void(TOpenSaveForm&)> press) {
+        view.Slots().OnShow = [this, press](plat::TForm& form) {
+            auto& slots = static_cast<TOpenSaveForm&>(form);
+            Questions.push_back(slots.CaptionBarPlus->Caption);
+            press(slots);
+        };
+    }
+
+    TFakeMidiPlayer::Log Player;
+    TRecordingWardrobe Wardrobe;
+    std::vector<std::string> Boxes;
+    std::vector<std::string> Questions;
+
+private:
+    std::unique_ptr<TViewForm> view_;
+    plat::MessageBoxHandler previousBox_;
+};
+
+TEST_F(MainWindowTest, FirstShowingBringsTheSavedRackForwardAndFollowsTheSoundSettingOnce) {
+    {
+        plat::TRegIniFile ini(kProductKey);
+        ini.WriteInteger("", "DefaultSlot", 2);
+        ini.WriteBool("", "Sound", false);
+        ini.WriteInteger("States2", "ModelView", 4);
+        ini.WriteString("States2", "Width", "7,1");
+    }
+    TViewForm& view = MakeView();
+    view.Init();
+    EXPECT_TRUE(Wardrobe.LoadedSilent);
+    EXPECT_EQ(Wardrobe.Loaded.Width, "7,1");
+    EXPECT_EQ(view.Slots().Slot, 2);
+    view.Ready();
+    EXPECT_EQ(view.VisibleRack(), 4);
+    EXPECT_EQ(Wardrobe.Shown, 4);
+    EXPECT_EQ(view.Music().State(), TMusicState::Off);
+    EXPECT_EQ(view.Sound->Look().State, 2);
+    EXPECT_EQ(view.Sound->Hint(), plat::Ru("Включить музыку"));
+    EXPECT_EQ(Player.Plays, 0);
+
+    // Coming back from a modal window changes neither the music nor the rack.
+    view.ShowRack(0);
+    view.Activated();
+    view.DoShow();
+    EXPECT_EQ(view.VisibleRack(), 0);
+    EXPECT_EQ(view.Music().State(), TMusicState::Off);
+
+    view.SoundClick();
+    EXPECT_EQ(view.Music().State(), TMusicState::On);
+    EXPECT_EQ(view.Sound->Look().State, 4);
+    EXPECT_EQ(view.Sound->Hint(), plat::Ru("Выключить музыку"));
+    view.Hide(); // the music stops and the setting is kept
+    EXPECT_FALSE(Player.Playing);
+    plat::TRegIniFile ini(kProductKey);
+    EXPECT_TRUE(ReadSoundSetting(ini));
+}
+
+TEST_F(MainWindowTest, AFailingPlayerMakesTheSoundButtonUnavailableAndKeepsTheSetting) {
+    Player.FailOpen = true;
+    TViewForm& view = MakeView();
+    view.Init();
+    view.Ready();
+    EXPECT_EQ(view.Music().State(), TMusicState::Unavailable);
+    EXPECT_EQ(view.Sound->Look().State, 1);
+    EXPECT_EQ(view.Sound->Look().PressState, 1);
+    EXPECT_TRUE(view.Sound->Hint().empty());
+    view.SoundClick();
+    EXPECT_EQ(view.Music().State(), TMusicState::Unavailable);
+    EXPECT_TRUE(Boxes.empty()); // silently
+    view.Hide();
+    plat::TRegIniFile ini(kProductKey);
+    EXPECT_FALSE(ini.ValueExists("", "Sound"));
+}
+
+TEST_F(MainWindowTest, SaveToSlotThreeWritesEveryValueAndRestoringReadsThemBackLeavingTheFrontRack) {
+    TViewForm& view = MakeView();
+    view.Init();
+    view.Ready();
+    view.ShowRack(3);
+    view.Modified = true;
+    Answer(view, [](TOpenSaveForm& slots) { slots.SlotButtons[2]->Click(); });
+    view.SaveClick();
+    EXPECT_FALSE(view.Modified);
+    ASSERT_EQ(Questions.size(), 1u);
+    EXPECT_EQ(Questions[0], plat::Ru("Сохранить изменения ?"));
+    EXPECT_TRUE(view.FlyBitmapOk->Enabled());
+
+    plat::TRegistry reg;
+    ASSERT_TRUE(reg.OpenKeyReadOnly("Software\\Vertalis\\Velmora\\States3"));
+    EXPECT_EQ(reg.ReadString("Width"), "6.5");
+    EXPECT_EQ(reg.ReadString("Height"), "30.0");
+    const char* codes[] = {"Wn", "Pl", "Br", "Bl", "Hl", "Yu", "Sh", "Tf"};
+    for (int cls = 0; cls < kClassCount; ++cls) {
+        EXPECT_EQ(reg.ReadString(std::string("ModelsItem") + codes[cls]), std::to_string(Wardrobe.Worn[cls]));
+        EXPECT_EQ(reg.ReadString(std::string("ModelView") + codes[cls]), std::to_string(Wardrobe.Racks[cls]));
+    }
+    EXPECT_EQ(reg.ReadString("ModelView"), "3");
+    // Exactly these values and no others (the store keeps names sorted, not in writing order).
+    std::vector<std::string> names = reg.GetValueNames();
+    std::vector<std::string> order{"pl03",         "Width",        "Height",       "ModelsItemWn", "ModelsItemPl",
+                                         "ModelsItemBr", "ModelsItemBl", "ModelsItemHl", "ModelsItemYu", "ModelsItemSh",
+                                         "ModelsItemTf", "ModelViewWn",  "ModelViewPl",  "ModelViewHl",  "ModelViewBr",
+                                         "ModelViewBl",  "ModelViewYu",  "ModelViewSh",  "ModelViewTf",  "ModelView"};
+    std::sort(names.begin(), names.end());
+    std::sort(order.begin(), order.end());
+    EXPECT_EQ(names, order);
+    reg.CloseKey();
+
+    // Restore slot 3 after changing everything: the record comes back, the front rack stays.
+    Wardrobe.Loaded = {};
+    view.ShowRack(0);
+    view.Modified = true;
+    Answer(view, [](TOpenSaveForm& slots) {
+        EXPECT_EQ(slots.SlotButtons[2]->Look().State, 3); // the current slot
+        EXPECT_EQ(slots.SlotButtons[0]->Look().State, 1);
+        slots.SlotButtons[2]->Click();
+    });
+    view.RestoreClick();
+    EXPECT_EQ(Questions.back(), plat::Ru("Восстановить сохраненную информацию ?"));
+    EXPECT_FALSE(Wardrobe.LoadedSilent);
+    EXPECT_EQ(Wardrobe.Loaded.WornModel, Wardrobe.Worn);
+    EXPECT_EQ(Wardrobe.Loaded.RackItem, Wardrobe.Racks);
+    EXPECT_EQ(Wardrobe.Loaded.FrontRack, 3);
+    EXPECT_EQ(Wardrobe.Materials, (std::vector<int>{2, -1, 5, -1}));
+    EXPECT_EQ(view.VisibleRack(), 0);
+    EXPECT_FALSE(view.Modified);
+}
+
+TEST_F(MainWindowTest, ClosingAsksOnlyAfterAChangeAndDecliningWritesNothing) {
+    {
+        TViewForm& view = MakeView();
+        view.Init();
+        view.Ready();
+        Answer(view, [](TOpenSaveForm& slots) { slots.Cancel->Click(); });
+        EXPECT_TRUE(view.Close());
+        EXPECT_TRUE(Questions.empty());
+    }
+    TViewForm& view = MakeView();
+    view.Init();
+    view.Ready();
+    view.Modified = true;
+    Answer(view, [](TOpenSaveForm& slots) { slots.Cancel->Click(); });
+    plat::SendWindowClose(view);
+    EXPECT_TRUE(view.Visible());
+    EXPECT_EQ(Questions.size(), 1u);
+    Answer(view, [](TOpenSaveForm& slots) { slots.No->Click(); });
+    view.bCloseClick();
+    EXPECT_FALSE(view.Visible());
+    plat::TRegistry reg;
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        EXPECT_FALSE(reg.KeyExists("Software\\Vertalis\\Velmora\\" + SlotSection(slot)));
+}
+
+TEST_F(MainWindowTest, ASaveTheDiskRefusesKeepsModifiedAndSaysSo) {
+    TViewForm& view = MakeView();
+    view.Init();
+    view.Ready();
+    plat::RegistryFlush();
+    // The registry file's place is taken by a folder: the save's rename cannot succeed.
+    const std::string file = plat::Platform::Current().PrefixFolder() + "/user.reg";
+    std::filesystem::remove(file);
+    std::filesystem::create_directories(file + "/blocked");
+    view.Modified = true;
+    Answer(view, [](TOpenSaveForm& slots) { slots.SlotButtons[0]->Click(); });
+    EXPECT_FALSE(view.Close());
+    EXPECT_TRUE(view.Modified);
+    EXPECT_TRUE(view.Visible());
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_NE(Boxes[0].find(plat::Ru("Не удалось сохранить")), std::string::npos);
+    std::filesystem::remove_all(file);
+    plat::RegistryReset();
+}
+
+TEST_F(MainWindowTest, APressOnTheBackgroundStartsASurpriseAndClassButtonsChooseRacks) {
+    TViewForm& view = MakeView();
+    view.Init();
+    view.Ready();
+    plat::Click(view, 20, 20);
+    EXPECT_EQ(Wardrobe.Triggers, 1);
+    // The dresses item of the class selector.
+    plat::Click(*view.BitmapButtons1, 80, 20);
+    EXPECT_EQ(view.VisibleRack(), 1);
+    plat::Click(*view.BitmapButtons1, 20, 10);
+    EXPECT_EQ(view.VisibleRack(), 2);
+    // The buttons are where the child presses them (inside the title bar for its three).
+    EXPECT_EQ(view.Help->BoundsRect(), plat::Bounds(79, 86, 47, 61));
+    EXPECT_EQ(view.Print->BoundsRect(), plat::Bounds(106, 403, 186, 72));
+    EXPECT_EQ(view.bPrintDoll->BoundsRect(), plat::Bounds(292, 402, 48, 74));
+    EXPECT_EQ(view.bShowModel->BoundsRect(), plat::Bounds(148, 7, 313, 306));
+    EXPECT_EQ(view.Sound->ClientToScreen({0, 0}), view.ClientToScreen({576, 0}));
+    EXPECT_EQ(view.bClose->ClientToScreen({0, 0}), view.ClientToScreen({620, 0}));
+    EXPECT_EQ(view.bClose->Width(), 20);
+    // The picture on screen is the CD's background.
+    const plat::Bitmap shot = view.Snapshot();
+    EXPECT_EQ(shot.Width(), 640);
+    EXPECT_EQ(shot.Height(), 480);
+}
+
+} // namespace
