@@ -8,34 +8,6 @@
 
 namespace print_test {
 
-namespace {
-
-class FailingJob : public plat::PrintJob {
-public:
-    FailingJob(std::unique_ptr<plat::PrintJob> inner, int failAt)
-        : inner_(std::move(inner)), failAt_(failAt) {}
-    const plat::PageFormat& Format() const override { return inner_->Format(); }
-    plat::Canvas& PageCanvas() override { return inner_->PageCanvas(); }
-    void NewPage() override {
-        if (++page_ >= failAt_)
-            throw plat::EPrinter("The printer stopped");
-        inner_->NewPage();
-    }
-    void Finish() override { inner_->Finish(); }
-    void Abort() override { inner_->Abort(); }
-
-private:
-    std::unique_ptr<plat::PrintJob> inner_;
-    int failAt_;
-    int page_ = 1;
-};
-
-} // namespace
-
-std::unique_ptr<plat::PrintJob> FailingPrinter::StartJob(std::string_view title) {
-    return std::make_unique<FailingJob>(pdf_.StartJob(title), failAt_);
-}
-
 std::unique_ptr<geom::TModel> BoxModel(const std::string& name, const std::vector<Box>& pieces,
                                        const std::string& path) {
     int sheetW = 1, sheetH = 1;

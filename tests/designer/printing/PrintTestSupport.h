@@ -9,6 +9,7 @@
 #include "platform/print/PdfPrinter.h"
 #include "platform/print/Printer.h"
 #include "platform/print/PrinterProvider.h"
+#include "tests/platform/print/FailingPrinter.h"
 
 #include <array>
 #include <memory>
@@ -38,19 +39,6 @@ std::unique_ptr<geom::TModel> BoxModel(const std::string& name, const std::vecto
 
 // The files in a folder, by name; empty when it does not exist.
 std::vector<std::string> FilesIn(const std::string& folder);
-
-// A PDF printer whose jobs fail when they start page `failAtPage` (2 = at the first page break).
-class FailingPrinter : public plat::PrintDevice {
-public:
-    FailingPrinter(plat::PdfPrinter& pdf, int failAtPage) : pdf_(pdf), failAt_(failAtPage) {}
-    std::string Name() const override { return "Failing"; }
-    plat::PageFormat Format() const override { return pdf_.Format(); }
-    std::unique_ptr<plat::PrintJob> StartJob(std::string_view title) override;
-
-private:
-    plat::PdfPrinter& pdf_;
-    int failAt_;
-};
 
 // The main window as the pattern and doll printing see it.
 class FakeMainWindow : public printing::IPatternSource, public printing::IDollSource {
