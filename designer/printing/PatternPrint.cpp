@@ -41,7 +41,12 @@ void PrintPatternJob(const geom::TModel& model, plat::Printer& printer, const TP
     if (options.Description == TDescription::Printed) {
         LoadDescriptionFile(describe, model.ModelPath, kPrintFace, kDescribeMarginMm,
                             TDollFactors{factors.Width, factors.Height});
-        printDescription = [&](plat::Canvas&, int y) { return describe.PrintAt(printer, y); };
+        printDescription = [&](plat::Canvas&, int y) {
+            const int bottom = describe.PrintAt(printer, y);
+            // A line's box is shorter than its letters' cell, so the last line's descenders hang
+            // below the answered bottom: the pieces keep clear of them.
+            return bottom > y ? bottom + geom::MmToPixels(kDescribeGapMm, printer.PixelsPerInchY()) : bottom;
+        };
     }
     geom::PrintModel(model, printer, printDescription, status, factors.Height, factors.Width,
                      options.TestSquare);

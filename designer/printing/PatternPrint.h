@@ -21,6 +21,8 @@ namespace printing {
 // The face the descriptions print in, and their left and right margins.
 inline constexpr const char* kPrintFace = "Derazuv";
 inline constexpr int kDescribeMarginMm = 5;
+// Room between the description and the first row of pieces.
+inline constexpr int kDescribeGapMm = 4;
 
 // With the pattern panel open only its model; otherwise every worn model in pattern order.
 std::vector<const geom::TModel*> ChoosePatternModels(const IPatternSource& source);
