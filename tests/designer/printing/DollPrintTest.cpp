@@ -29,6 +29,7 @@ TEST(DollPrint, ViewsAreEightyByHundredFortyFourMillimetresWithEqualGaps) {
 class DollPrintJob : public ::testing::Test {
 protected:
     DollPrintJob() : recorder_(list_.Add<plat::RecordingPrinter>()), guard_(list_) {
+        print_test::UseWidgets();
         recorder_.SetFormat(plat::PageFormat::FromMillimetres(210, 297, 300, 24));
     }
 

@@ -144,6 +144,7 @@ TEST(PatternModels, PanelOpenPrintsTheCurrentModelElseTheWornOnesWithoutShoes) {
 }
 
 TEST(PatternJobs, EachModelIsOneJobTitledWithItsName) {
+    print_test::UseWidgets();
     plat::PrinterList list;
     auto& recorder = list.Add<plat::RecordingPrinter>();
     plat::PrinterProviderGuard guard(list);

@@ -18,6 +18,7 @@ namespace {
 class PrintForms : public ::testing::Test {
 protected:
     PrintForms() {
+        print_test::UseWidgets();
         previousBox_ =
             plat::SetMessageBoxHandler([this](plat::TMsgDlgType, plat::TMsgDlgButtons, const std::string& t) {
                 messages_.push_back(plat::Cp1251ToUtf8(t));

@@ -1,6 +1,7 @@
 #include "tests/designer/printing/PrintTestSupport.h"
 
 #include "designer/geometry/ModelReader.h"
+#include "platform/ui/Application.h"
 #include "tests/support/Scratch.h"
 
 #include <algorithm>
@@ -45,9 +46,14 @@ plat::Bitmap FakeMainWindow::DollView(bool back) const {
     return view;
 }
 
+void UseWidgets() {
+    plat::EnsureUiApplication();
+}
+
 PdfPrinterFixture::PdfPrinterFixture()
-    : documents_(testing_support::MakeScratchDir("printing") + "/Docs"), platform_(documents_),
-      platformGuard_(platform_), pdf_(list_.Add<plat::PdfPrinter>()), providerGuard_(list_) {
+    : widgets_((UseWidgets(), true)), documents_(testing_support::MakeScratchDir("printing") + "/Docs"),
+      platform_(documents_), platformGuard_(platform_), pdf_(list_.Add<plat::PdfPrinter>()),
+      providerGuard_(list_) {
     pdf_.SetResolution(300);
 }
 

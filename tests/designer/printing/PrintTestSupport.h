@@ -58,12 +58,17 @@ public:
     plat::Bitmap DollView(bool back) const override;
 };
 
+// The windows of these tests need the widget application; printing alone would start a plainer
+// one first, so every fixture starts the widget one.
+void UseWidgets();
+
 // One PDF printer at 300 dpi as the only printer, writing into a scratch documents folder.
 class PdfPrinterFixture {
 public:
     PdfPrinterFixture();
     const std::string& Documents() const { return documents_; }
 
+    bool widgets_;
     std::string documents_;
     DocumentsPlatform platform_;
     plat::PlatformGuard platformGuard_;
