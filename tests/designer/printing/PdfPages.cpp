@@ -48,11 +48,12 @@ bool HavePdftoppm() {
     return std::system("command -v pdftoppm > /dev/null 2>&1") == 0;
 }
 
-std::vector<plat::Bitmap> RenderPdf(const std::string& hostPath) {
+std::vector<plat::Bitmap> RenderPdf(const std::string& hostPath, int count) {
     std::vector<plat::Bitmap> pages;
     const std::string folder = testing_support::MakeScratchDir("pdf-pages");
-    const std::string command = "pdftoppm -r " + std::to_string(kReadDpi) + " -png '" + hostPath + "' '" +
-                                folder + "/page' > /dev/null 2>&1";
+    const std::string range = count > 0 ? " -f 1 -l " + std::to_string(count) : "";
+    const std::string command = "pdftoppm -r " + std::to_string(kReadDpi) + range + " -png '" + hostPath +
+                                "' '" + folder + "/page' > /dev/null 2>&1";
     if (std::system(command.c_str()) != 0)
         return pages;
     std::vector<std::string> files;
@@ -80,6 +81,22 @@ PageLines FindLines(const plat::Bitmap& page, int minRun) {
             columns.push_back(x);
     }
     return {Centres(rows), Centres(columns)};
+}
+
+std::vector<double> LeftEdgeRuns(const plat::Bitmap& page, int minRun, int maxRun) {
+    std::vector<int> rows;
+    for (int y = 0; y < page.Height(); ++y) {
+        int x = 0;
+        while (x < 3 && x < page.Width() && !Dark(page.Row(y)[x]))
+            ++x;
+        const int start = x;
+        while (x < page.Width() && Dark(page.Row(y)[x]))
+            ++x;
+        const int run = x - start;
+        if (start < 3 && run >= minRun && run <= maxRun)
+            rows.push_back(y);
+    }
+    return Centres(rows);
 }
 
 int LongestVerticalRun(const plat::Bitmap& page, int x) {

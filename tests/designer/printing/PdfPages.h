@@ -12,8 +12,9 @@ namespace print_test {
 
 inline constexpr int kReadDpi = 300;
 
-// Every page of the PDF as a 300 dpi picture; empty when pdftoppm is missing or fails.
-std::vector<plat::Bitmap> RenderPdf(const std::string& hostPath);
+// Every page of the PDF (or the first `pages` of them) as a 300 dpi picture; empty when pdftoppm
+// is missing or fails.
+std::vector<plat::Bitmap> RenderPdf(const std::string& hostPath, int pages = 0);
 bool HavePdftoppm();
 
 // Positions (pixel centres) of the straight dark lines of a page that are at least `minRun`
@@ -27,6 +28,10 @@ PageLines FindLines(const plat::Bitmap& page, int minRun);
 
 // The longest vertical dark run in column band [x - 2, x + 2], in pixels.
 int LongestVerticalRun(const plat::Bitmap& page, int x);
+
+// Rows whose dark run starting at the left edge of the page (within 3 pixels) is between
+// `minRun` and `maxRun` pixels long: the top and bottom of a box standing at the left edge.
+std::vector<double> LeftEdgeRuns(const plat::Bitmap& page, int minRun, int maxRun);
 
 inline double PixelsToMm(double pixels) {
     return pixels * 25.4 / kReadDpi;
