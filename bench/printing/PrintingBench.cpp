@@ -20,12 +20,14 @@
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
 namespace {
 
-const std::string kCd = VELMORA_CD_DIR;
+// The build's CD image, or another one named by VELMORA_CD.
+const std::string kCd = std::getenv("VELMORA_CD") ? std::getenv("VELMORA_CD") : VELMORA_CD_DIR;
 const std::string kModel = "pl02";
 
 class BenchDocuments : public plat::Platform {
