@@ -3,6 +3,8 @@
 // size), the models chosen for a run, the status texts, and what a failing printer leaves behind.
 #include "designer/printing/PatternPrint.h"
 
+#include "designer/shell/Settings.h"
+#include "platform/files/WinPath.h"
 #include "platform/print/RecordingPrinter.h"
 #include "platform/text/Cp1251.h"
 #include "tests/designer/printing/PdfPages.h"
@@ -161,6 +163,39 @@ TEST(PatternJobs, EachModelIsOneJobTitledWithItsName) {
     ASSERT_EQ(texts.size(), 2u); // the title and the square's label; the piece has no labels
     EXPECT_EQ(texts[0], "Alpha");
     EXPECT_EQ(texts[1], plat::Ru("5 см"));
+}
+
+} // namespace
+} // namespace printing
+
+namespace printing {
+namespace {
+
+// Descriptions on a scratch CD: the model's own with size words, none for a second model, so the
+// fallback is printed for it and never the first model's text.
+TEST(PatternDescriptions, PrintedAboveThePiecesWithSizeWordsScaledAndNeverAnotherModels) {
+    print_test::UseWidgets();
+    const std::string cd = testing_support::MakeScratchDir("describe-cd");
+    testing_support::WriteHostFile(
+        cd + "/models/coat.rtf", "{\\rtf1{\\fonttbl{\\f0 Sans;}}#{\\footnote c}\\plain Width !X10 cm\\par}");
+    testing_support::WriteHostFile(cd + "/resource/describe.rtf",
+                                   "{\\rtf1{\\fonttbl{\\f0 Sans;}}#{\\footnote d}\\plain Generic\\par}");
+    Settings().CDPath = plat::IncludeTrailingBackslash(plat::WinPathOf(cd));
+    plat::PrinterList list;
+    auto& recorder = list.Add<plat::RecordingPrinter>();
+    plat::PrinterProviderGuard guard(list);
+    plat::Printer printer;
+    auto coat = print_test::BoxModel("Coat", {{"P", 10, 10}}, "models\\coat");
+    auto cape = print_test::BoxModel("Cape", {{"P", 10, 10}}, "models\\cape");
+    const TPrintOutcome outcome = PrintPatterns({coat.get(), cape.get()}, printer, {1.0, 2.0},
+                                                {TDescription::Printed, geom::TTestSquare::Off}, nullptr);
+    ASSERT_TRUE(outcome.AllPrinted()) << outcome.Error;
+    EXPECT_EQ(recorder.Texts(0), (std::vector<std::string>{"Coat", "Width", "20", "cm"}));
+    EXPECT_EQ(recorder.Texts(1), (std::vector<std::string>{"Cape", "Generic"}));
+    for (const auto& call : recorder.Documents()[0].Pages[0].Calls) {
+        if (call.What == plat::CanvasCall::Kind::TextOut && call.Text == "20")
+            EXPECT_EQ(call.Font.Name, kPrintFace);
+    }
 }
 
 } // namespace
