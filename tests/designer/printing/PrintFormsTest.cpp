@@ -8,6 +8,7 @@
 #include "platform/text/Cp1251.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/StdInput.h"
+#include "platform/ui/Synthetic.h"
 #include "tests/designer/printing/PrintTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +81,16 @@ TEST_F(PrintForms, NoPrinterGivesTheMessageAndNothingElse) {
     EXPECT_EQ(setupDialogs_, 0);
     EXPECT_FALSE(patterns.FlyBitmap->Enabled());
     EXPECT_FALSE(doll.FlyBitmap->Enabled());
+}
+
+TEST_F(PrintForms, HelpButtonsOpenTheirWindowsTopics) {
+    std::vector<std::string> keys;
+    TSForm patterns(&main_);
+    TPCForm doll(&main_);
+    patterns.OpenHelp = doll.OpenHelp = [&](const std::string& key) { keys.push_back(key); };
+    plat::Click(*patterns.bHelp, 5, 5);
+    plat::Click(*doll.bHelp, 5, 5);
+    EXPECT_EQ(keys, (std::vector<std::string>{"key_print_v", "key_print_d"}));
 }
 
 TEST_F(PrintForms, SetupDialogChangesThePrinterLine) {
