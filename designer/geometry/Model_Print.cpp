@@ -18,7 +18,9 @@ constexpr double kInchPerMm = 0.03937007874;
 constexpr int kTitleFontSize = 20;
 constexpr int kPieceFontSize = 10;
 constexpr int kTileLabelFontSize = 8;
-constexpr int kLabelInsetMm = 2;
+// The tile label stands this far inside the tile: clear of the join marks and of the outline and
+// seam lines that run along a piece's edges.
+constexpr int kLabelInsetMm = 10;
 
 void Show(const TStatus& status, const char* utf8, int page) {
     if (status)
@@ -103,8 +105,7 @@ void DrawTileLabel(plat::Canvas& c, const TDetal& piece, const TTileGrid& grid, 
     const std::string text = piece.Caption() + plat::Ru(": ряд ") + plat::IntToStr(row + 1) +
                              plat::Ru(" из ") + plat::IntToStr(grid.Rows) + plat::Ru(", столбец ") +
                              plat::IntToStr(col + 1) + plat::Ru(" из ") + plat::IntToStr(grid.Columns);
-    c.TextOut(MmToPixels(kLabelInsetMm, dpiX) + MmToPixels(kTileMarkLengthMm, dpiX),
-              MmToPixels(kLabelInsetMm, dpiY), text);
+    c.TextOut(MmToPixels(kLabelInsetMm, dpiX), MmToPixels(kLabelInsetMm, dpiY), text);
     c.Font.Size = kPieceFontSize;
 }
 
