@@ -5,6 +5,7 @@
 #include "platform/print/PrintQt.h"
 #include "platform/text/Cp1251.h"
 
+#include <QPrintEngine>
 #include <QPrinterInfo>
 
 namespace plat {
@@ -31,10 +32,32 @@ PageFormat FormatOf(const QPrinter& printer) {
     return format;
 }
 
+// Qt's CUPS engine takes job options as a property outside its public keys (a list of name, value
+// pairs); the print dialog puts its own there, so ours are merged in.
+constexpr auto kCupsOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+// Patterns are printed at true size: the queue must not fit the page to the paper, and the page
+// is the size the printer reported when the layout was made.
+void AskForNoScaling(QPrinter& printer) {
+    QPrintEngine* engine = printer.printEngine();
+    if (!engine)
+        return;
+    const QStringList wanted = {QStringLiteral("print-scaling"), QStringLiteral("none"),
+                                QStringLiteral("fit-to-page"), QStringLiteral("false")};
+    const QStringList old = engine->property(kCupsOptionsKey).toStringList();
+    QStringList merged;
+    for (qsizetype i = 0; i + 1 < old.size(); i += 2) {
+        if (!wanted.contains(old[i]))
+            merged << old[i] << old[i + 1];
+    }
+    engine->setProperty(kCupsOptionsKey, merged + wanted);
+}
+
 class CupsJob : public PrintJob {
-  public:
+public:
     CupsJob(QPrinter& printer, const std::string& name)
         : printer_(printer), name_(name), format_(FormatOf(printer)), canvas_(format_, &painter_) {
+        AskForNoScaling(printer_);
         if (!painter_.Painter.begin(&printer_))
             throw EPrinter("The printer \"" + name_ + "\" cannot start a document");
     }
@@ -63,7 +86,7 @@ class CupsJob : public PrintJob {
         painter_.Painter.end();
     }
 
-  private:
+private:
     QPrinter& printer_;
     std::string name_;
     PageFormat format_;

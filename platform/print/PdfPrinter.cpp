@@ -2,6 +2,7 @@
 
 #include "platform/core/Platform.h"
 #include "platform/graphics/GuiApplication.h"
+#include "platform/print/PdfNoScaling.h"
 #include "platform/print/PrintCanvas.h"
 #include "platform/print/PrintQt.h"
 #include "platform/text/Cp1251.h"
@@ -120,7 +121,9 @@ class PdfJob : public PrintJob {
             return;
         const bool ended = painter_.Painter.end();
         file_->close(); // flushes; a failed write shows in error()
-        if (ended && file_->error() == QFileDevice::NoError)
+        // A pattern must come out at true size: the file asks viewers not to fit it to the paper.
+        if (ended && file_->error() == QFileDevice::NoError &&
+            AddNoScalingPreference(path_) != NoScalingResult::IoError)
             return;
         Discard();
         throw EPrinter("Cannot write the file " + Utf8ToCp1251(path_));

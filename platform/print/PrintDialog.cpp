@@ -5,9 +5,11 @@
 #include "platform/print/PrintQt.h"
 #include "platform/print/Printer.h"
 #include "platform/print/PrinterProvider.h"
+#include "platform/text/Cp1251.h"
 
 #include <QApplication>
 #include <QPrintDialog>
+#include <utility>
 
 namespace plat {
 
@@ -41,9 +43,45 @@ void Select(Printer& printer, const PrintDevice& device) {
     }
 }
 
+PrintDialogHandler& PrintHandler() {
+    static PrintDialogHandler handler;
+    return handler;
+}
+
+PrintDialogHandler& SetupHandler() {
+    static PrintDialogHandler handler;
+    return handler;
+}
+
+enum class DialogKind { Print, Setup };
+
+bool ExecSystemDialog(Printer& printer, DialogKind kind);
+
 } // namespace
 
 bool ExecPrintDialog(Printer& printer) {
+    if (PrintHandler())
+        return PrintHandler()(printer);
+    return ExecSystemDialog(printer, DialogKind::Print);
+}
+
+bool ExecPrinterSetupDialog(Printer& printer) {
+    if (SetupHandler())
+        return SetupHandler()(printer);
+    return ExecSystemDialog(printer, DialogKind::Setup);
+}
+
+PrintDialogHandler SetPrintDialogHandler(PrintDialogHandler handler) {
+    return std::exchange(PrintHandler(), std::move(handler));
+}
+
+PrintDialogHandler SetPrinterSetupHandler(PrintDialogHandler handler) {
+    return std::exchange(SetupHandler(), std::move(handler));
+}
+
+namespace {
+
+bool ExecSystemDialog(Printer& printer, DialogKind kind) {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return false;
     PrintDevice* current = printer.Device();
@@ -61,8 +99,13 @@ bool ExecPrintDialog(Printer& printer) {
         edited.setOutputFileName(suggestedFile);
     }
     QPrintDialog dialog(&edited);
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
-                      QAbstractPrintDialog::PrintCollateCopies);
+    if (kind == DialogKind::Setup) {
+        dialog.setWindowTitle(ToQt(Ru("Установки принтера")));
+        dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    } else {
+        dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                          QAbstractPrintDialog::PrintCollateCopies);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return false;
 
@@ -86,5 +129,7 @@ bool ExecPrintDialog(Printer& printer) {
     CopySettings(edited, *cups->QtState().Printer);
     return true;
 }
+
+} // namespace
 
 } // namespace plat

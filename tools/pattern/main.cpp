@@ -1,7 +1,12 @@
-// velmora-pattern: renders a model's pattern sheet to PNG, or prints the pieces of models at true
-// size for a doll's measurements, one print job per model, the way the designer prints them.
+// velmora-pattern: renders a model's pattern sheet to PNG, or prints models at true size for a
+// doll's measurements through the pattern-print window's own flow: one job per model with its
+// title, its description scaled to the doll, the test square, the pieces and the tiles of pieces
+// larger than the page.
 #include "designer/geometry/ModelPrint.h"
+#include "designer/printing/PatternPrint.h"
 #include "designer/shell/Settings.h"
+#include "platform/files/WinPath.h"
+#include "platform/graphics/Fonts.h"
 #include "platform/graphics/PictureWriter.h"
 #include "platform/print/PdfPrinter.h"
 #include "platform/print/Printer.h"
@@ -11,6 +16,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -19,23 +25,28 @@
 
 namespace {
 
-constexpr double kStandardHeight = 30.0;
-constexpr double kStandardBackWidth = 6.5;
 constexpr int kMaxRenderSide = 4000;
 
 const char* kHelp =
     "usage:\n"
     "  velmora-pattern render MODEL --mode fill|contur|edit --size WxH -o sheet.png\n"
-    "  velmora-pattern print MODEL... --height CM --back-width CM [--printer NAME | -o out.pdf]\n"
-    "MODEL is a model file (.mdl). Printing scales the pieces from the standard doll\n"
-    "(height 30.0 cm, back width 6.5 cm) to the given measurements; with -o the PDF printer writes\n"
-    "out.pdf for the first model, out-2.pdf for the second and so on.\n";
+    "  velmora-pattern print MODEL... [--height CM] [--back-width CM | --waist CM | --hips CM]\n"
+    "                  [--no-description] [--no-test-square] [--printer NAME | -o out.pdf]\n"
+    "MODEL is a model file (.mdl) in the models folder of a CD image. Printing does what the\n"
+    "designer's pattern-print window does: the pieces scaled from the standard doll (height 30.0,\n"
+    "back width 6.5, waist 7.7, hips 13.8 cm) to the given measurements (a waist or hip girth sets\n"
+    "the back width in the standard proportions), under the model's name and its description, with\n"
+    "a 5 cm test square; pieces larger than the page are printed as tiles. Without -o or --printer\n"
+    "the job goes to the default printer; with -o the PDF printer writes out.pdf for the first\n"
+    "model, out-2.pdf for the second and so on.\n";
 
 struct Options {
     std::string command, mode = "contur", output, printer;
     std::vector<std::string> models;
     int width = 239, height = 212;
-    double dollHeight = kStandardHeight, backWidth = kStandardBackWidth;
+    printing::TMeasureTexts measures = {printing::kStandardTexts[0], printing::kStandardTexts[1],
+                                        printing::kStandardTexts[2], printing::kStandardTexts[3]};
+    printing::TPatternJobOptions job;
 };
 
 [[noreturn]] void Fail(const std::string& message) {
@@ -43,11 +54,10 @@ struct Options {
     std::exit(2);
 }
 
-double Number(const std::string& text, const char* what) {
-    double v = 0;
-    if (!plat::TryStrToFloat(text, v) || !(v > 0) || v > 1000)
-        Fail(std::string("bad ") + what + " '" + text + "'");
-    return v;
+// A measurement given on the command line, as if typed into its field and left.
+void SetMeasure(Options& o, printing::TMeasure field, const std::string& text) {
+    o.measures[static_cast<int>(field)] = text;
+    printing::FollowWidths(o.measures, field);
 }
 
 Options Parse(int argc, char** argv) {
@@ -77,9 +87,17 @@ Options Parse(int argc, char** argv) {
         else if (a == "--printer")
             o.printer = value();
         else if (a == "--height")
-            o.dollHeight = Number(value(), "height");
+            SetMeasure(o, printing::TMeasure::Height, value());
         else if (a == "--back-width")
-            o.backWidth = Number(value(), "back width");
+            SetMeasure(o, printing::TMeasure::BackWidth, value());
+        else if (a == "--waist")
+            SetMeasure(o, printing::TMeasure::WaistGirth, value());
+        else if (a == "--hips")
+            SetMeasure(o, printing::TMeasure::HipGirth, value());
+        else if (a == "--no-description")
+            o.job.Description = printing::TDescription::Left;
+        else if (a == "--no-test-square")
+            o.job.TestSquare = geom::TTestSquare::Off;
         else if (a == "--help")
             std::cout << kHelp, std::exit(0);
         else if (!a.empty() && a[0] == '-')
@@ -92,6 +110,26 @@ Options Parse(int argc, char** argv) {
     return o;
 }
 
+// The model path the designer would give this file: its Windows name without ".mdl", so that the
+// description beside it (".rtf", ".rtc") is found the way the window finds it.
+std::string ModelPathOf(const std::string& hostPath) {
+    std::string win = plat::WinPathOf(std::filesystem::absolute(hostPath).string());
+    if (win.size() > 4 && plat::LowerCase(win.substr(win.size() - 4)) == ".mdl")
+        win.resize(win.size() - 4);
+    return win;
+}
+
+// The data folder of the CD image holding the model (the folder above "models"): the fallback
+// description and the print font are found there.
+void UseCdOf(const std::string& modelHostPath) {
+    const std::filesystem::path cd = std::filesystem::absolute(modelHostPath).parent_path().parent_path();
+    Settings().CDPath = plat::IncludeTrailingBackslash(plat::WinPathOf(cd.string()));
+    Settings().PatternFontName = printing::kPrintFace;
+    const std::filesystem::path font = cd / "metip___.ttf";
+    if (std::filesystem::exists(font))
+        plat::RegisterFontFile(font.string(), printing::kPrintFace);
+}
+
 std::unique_ptr<geom::TModel> Load(const std::string& path, int w, int h) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
@@ -100,7 +138,8 @@ std::unique_ptr<geom::TModel> Load(const std::string& path, int w, int h) {
     bytes << in.rdbuf();
     try {
         geom::TModelFile file(path, bytes.str());
-        return std::make_unique<geom::TModel>(file, path, nullptr, w, h, geom::TTypeShow::tsUnVisible);
+        return std::make_unique<geom::TModel>(file, ModelPathOf(path), nullptr, w, h,
+                                              geom::TTypeShow::tsUnVisible);
     } catch (const geom::EModelFileError& e) {
         Fail(e.Where());
     } catch (const std::exception& e) {
@@ -109,6 +148,8 @@ std::unique_ptr<geom::TModel> Load(const std::string& path, int w, int h) {
 }
 
 int Render(const Options& o) {
+    if (Settings().PatternFontName.empty())
+        Settings().PatternFontName = "Sans";
     if (o.output.empty())
         Fail("render needs -o sheet.png");
     geom::TTypeShow mode = geom::TTypeShow::tsContur;
@@ -134,6 +175,10 @@ std::string NumberedOutput(const std::string& output, size_t index) {
 }
 
 int Print(const Options& o) {
+    const printing::TMeasureCheck check = printing::CheckMeasures(o.measures);
+    if (check.Error)
+        Fail(plat::Cp1251ToUtf8(*check.Error));
+    UseCdOf(o.models.front());
     plat::PrinterList list;
     plat::PdfPrinter& pdf = list.Add<plat::PdfPrinter>();
     std::unique_ptr<plat::PrinterProviderGuard> guard;
@@ -142,21 +187,21 @@ int Print(const Options& o) {
     plat::Printer printer;
     if (!o.printer.empty() && !printer.SelectPrinter(o.printer))
         Fail("no printer named '" + o.printer + "'");
-    for (size_t i = 0; i < o.models.size(); ++i) {
-        auto model = Load(o.models[i], 100, 100);
+    std::vector<std::unique_ptr<geom::TModel>> models;
+    for (const std::string& path : o.models)
+        models.push_back(Load(path, 100, 100));
+    const geom::TStatus status = [](const std::string& s) {
+        if (!s.empty())
+            std::cerr << plat::Cp1251ToUtf8(s) << "\n";
+    };
+    // One model at a time, so that each PDF gets its own numbered name.
+    for (size_t i = 0; i < models.size(); ++i) {
         if (!o.output.empty())
             pdf.SetNextOutputFile(NumberedOutput(o.output, i));
-        try {
-            geom::PrintModel(
-                *model, printer, nullptr,
-                [](const std::string& s) {
-                    if (!s.empty())
-                        std::cerr << plat::Cp1251ToUtf8(s) << "\n";
-                },
-                o.dollHeight / kStandardHeight, o.backWidth / kStandardBackWidth);
-        } catch (const std::exception& e) {
-            Fail(o.models[i] + ": " + e.what());
-        }
+        const printing::TPrintOutcome outcome =
+            printing::PrintPatterns({models[i].get()}, printer, check.Factors, o.job, status);
+        if (!outcome.AllPrinted())
+            Fail(o.models[i] + ": " + plat::Cp1251ToUtf8(outcome.Error));
     }
     return 0;
 }
@@ -165,8 +210,6 @@ int Print(const Options& o) {
 
 int main(int argc, char** argv) {
     const Options o = Parse(argc, argv);
-    if (Settings().PatternFontName.empty())
-        Settings().PatternFontName = "Sans";
     if (o.command == "render")
         return Render(o);
     if (o.command == "print")
