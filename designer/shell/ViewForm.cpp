@@ -420,10 +420,9 @@ void TViewForm::CloseQuery(bool& canClose) {
 }
 
 void TViewForm::Fly(TFlyBitmap& message, TMinWindow* target) {
-    if (&message == FlyBitmapOk) {
+    // Out of the target to the whole picture, and back into it.
+    if (&message == FlyBitmapOk)
         FlyBitmapOk->MinWindow1 = target;
-        FlyBitmapOk->MinWindow2 = target;
-    }
     message.BringToFront();
     message.SetEnabled(true);
 }
