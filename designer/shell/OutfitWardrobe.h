@@ -27,8 +27,10 @@ public:
 
     // Shows clothing rack `index` (0 Wn ... 5 Yu) and hides the other five.
     virtual void ShowRack(int index) = 0;
-    // Whether anything is worn (pattern printing needs a garment).
+    // Whether anything is worn (pattern printing needs a garment) and whether the doll shows
+    // (doll printing needs her).
     virtual bool AnythingWorn() = 0;
+    virtual bool DollVisible() = 0;
     // A press on the window's background: the surprise animation (with the doll's visibility).
     virtual void Trigger() = 0;
     // Repaints the racks, the doll and the pattern panel (the main window's refresh).

@@ -394,7 +394,7 @@ void TViewForm::bPrintDollClick() {
         plat::ShowMessage(plat::Ru("Ни один принтер не установлен в системе"));
         return;
     }
-    if (!wardrobe_) {
+    if (!wardrobe_ || !wardrobe_->DollVisible()) {
         Fly(*FlyBitmapD, nullptr);
         return;
     }

@@ -39,6 +39,7 @@ public:
                    bool silent) override;
     void ShowRack(int index) override;
     bool AnythingWorn() override;
+    bool DollVisible() override { return Models->Visible(); }
     void Trigger() override {}
     void Refresh() override;
 

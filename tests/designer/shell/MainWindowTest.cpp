@@ -5,6 +5,9 @@
 #include "designer/shell/Settings.h"
 #include "designer/shell/ViewForm.h"
 #include "platform/files/WinPath.h"
+#include "platform/print/PrinterProvider.h"
+#include "platform/print/RecordingPrinter.h"
+#include "platform/ui/Messages.h"
 #include "platform/text/Cp1251.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Synthetic.h"
@@ -39,8 +42,9 @@ public:
     }
     void ShowRack(int index) override { Shown = index; }
     bool AnythingWorn() override { return false; }
+    bool DollVisible() override { return false; }
     void Trigger() override { ++Triggers; }
-    void Refresh() override {}
+    void Refresh() override { ++Refreshes; }
 
     std::array<int, kClassCount> Worn{-1, 4, -1, -1, -1, 2, 0, -1};
     std::array<int, kClassCount> Racks{0, 4, 1, 0, 3, 2, 5, 1};
@@ -49,6 +53,7 @@ public:
     std::vector<int> Materials;
     int Shown = -1;
     int Triggers = 0;
+    int Refreshes = 0;
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -242,6 +247,37 @@ TEST_F(MainWindowTest, ASaveTheDiskRefusesKeepsModifiedAndSaysSo) {
     EXPECT_NE(Boxes[0].find(plat::Ru("Не удалось сохранить")), std::string::npos);
     std::filesystem::remove_all(file);
     plat::RegistryReset();
+}
+
+TEST_F(MainWindowTest, RefreshesPostedBeforeTheFirstIsHandledRunOnceAndPrintingWithoutAGarmentFlies) {
+    TViewForm& view = MakeView();
+    view.Init();
+    view.Ready();
+    plat::DrainPostedMessages();
+    Wardrobe.Refreshes = 0;
+    for (int i = 0; i < 5; ++i)
+        view.PostRefresh();
+    plat::DrainPostedMessages();
+    EXPECT_EQ(Wardrobe.Refreshes, 1);
+    view.PostRefresh();
+    plat::DrainPostedMessages();
+    EXPECT_EQ(Wardrobe.Refreshes, 2);
+
+    // Nothing worn: the "nothing to print" messages fly instead of the print windows opening
+    // (with a printer installed).
+    plat::PrinterList printers;
+    printers.Add<plat::RecordingPrinter>("Test");
+    plat::PrinterProviderGuard guard(printers);
+    view.PrintClick();
+    EXPECT_TRUE(view.FlyBitmapV->Enabled());
+    view.bPrintDollClick();
+    EXPECT_TRUE(view.FlyBitmapD->Enabled());
+    EXPECT_TRUE(Boxes.empty());
+    plat::PrinterList none;
+    plat::PrinterProviderGuard noPrinter(none);
+    view.PrintClick();
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0], plat::Ru("Ни один принтер не установлен в системе"));
 }
 
 TEST_F(MainWindowTest, APressOnTheBackgroundStartsASurpriseAndClassButtonsChooseRacks) {
