@@ -25,6 +25,9 @@ struct TModelPictures {
     std::vector<uint32_t> Groups;
     uint32_t None = 0;
     bool KeyRead = false;
+    // Changes whenever the front or back image is made or dropped, so that whoever laid them
+    // into a picture of its own (the dressed doll) knows to lay them again.
+    uint64_t SideStamp = 0;
 
     void Release() { *this = TModelPictures(); }
 };

@@ -6,7 +6,8 @@
 
 namespace wardrobe {
 
-void TAllModels::Load(int availWidth, int availHeight, std::string_view section, plat::TRegIniFile* registry) {
+void TAllModels::Load(int availWidth, int availHeight, std::string_view section,
+                      plat::TRegIniFile* registry) {
     TypeShow = geom::TTypeShow::tsFill;
     for (TClassModels* c : cm) {
         if (!c)

@@ -146,8 +146,9 @@ void TBrushSelect::Render(plat::Bitmap& target) const {
     for (int y = 0; y < kH; ++y) {
         const bool inside = fy + y < FaseImage.Height();
         for (int x = 0; x < kW; ++x)
-            target.Row(y)[x] = inside && fx + x < FaseImage.Width() ? FaseImage.Row(fy + y)[fx + x] | 0xFF000000u
-                                                                     : 0xFFFFFFFFu;
+            target.Row(y)[x] = inside && fx + x < FaseImage.Width()
+                                   ? FaseImage.Row(fy + y)[fx + x] | 0xFF000000u
+                                   : 0xFFFFFFFFu;
     }
     plat::Bitmap fabric(kW, kH);
     for (int s = -3; s <= 1; ++s) {

@@ -30,7 +30,7 @@ public:
     std::string NameClass;  // take-off caption, cp1251
     std::string NameClassM; // class caption, cp1251
     int Tag = 0;
-    int Index = -1;         // wardrobe order, -1 for a class made by hand
+    int Index = -1; // wardrobe order, -1 for a class made by hand
     std::vector<std::unique_ptr<geom::TModel>> Models;
     plat::TPopupMenu PopupMenu;
     std::function<void(TClassModels&)> OnSelect;

@@ -8,8 +8,8 @@
 namespace wardrobe {
 
 struct TClassInfo {
-    std::string_view Code;      // Wn, Pl, ... : suffix of component and registry value names
-    std::string_view Maska;     // file mask without ".mdl"
+    std::string_view Code;       // Wn, Pl, ... : suffix of component and registry value names
+    std::string_view Maska;      // file mask without ".mdl"
     std::string_view NameClassM; // class caption, UTF-8 (converted where it is used)
     std::string_view NameClass;  // take-off caption, UTF-8
     int Tag;

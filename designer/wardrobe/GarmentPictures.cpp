@@ -51,8 +51,8 @@ void ApplyShading(plat::Bitmap& image, const plat::Bitmap& source, int panelOffs
                 continue;
             const auto& row = table.Value[size_t(ShadeDelta(int((s[x] >> 8) & 0xFF)) + 128)];
             const uint32_t p = out[x];
-            out[x] = 0xFF000000u | uint32_t(row[(p >> 16) & 0xFF]) << 16 | uint32_t(row[(p >> 8) & 0xFF]) << 8 |
-                     row[p & 0xFF];
+            out[x] = 0xFF000000u | uint32_t(row[(p >> 16) & 0xFF]) << 16 |
+                     uint32_t(row[(p >> 8) & 0xFF]) << 8 | row[p & 0xFF];
         }
     }
 }
@@ -75,8 +75,8 @@ int ShadeDelta(int green) {
     return int(int8_t(uint8_t(green - 127)));
 }
 
-plat::Bitmap ComposeGarment(const geom::TModel& model, const geom::TModelPictures& key, const plat::Bitmap& source,
-                            int panelWidth, int panelOffset) {
+plat::Bitmap ComposeGarment(const geom::TModel& model, const geom::TModelPictures& key,
+                            const plat::Bitmap& source, int panelWidth, int panelOffset) {
     const int w = panelWidth, h = source.Height();
     plat::Bitmap image(w, h);
     if (image.Empty() || source.Width() < panelOffset + 2 * w)
@@ -168,6 +168,11 @@ const geom::TModelPictures& ColourKey(geom::TModel& model) {
 
 namespace {
 
+uint64_t NextStamp() {
+    static uint64_t stamp = 0;
+    return ++stamp;
+}
+
 const plat::Bitmap& ComposeSide(geom::TModel& model, TSide side) {
     geom::TModelPictures& p = model.Pictures;
     plat::Bitmap& image = side == TSide::Front ? p.Front : p.Back;
@@ -178,6 +183,7 @@ const plat::Bitmap& ComposeSide(geom::TModel& model, TSide side) {
     const int panel = card.Width() / 4;
     if (panel > 0)
         image = ComposeGarment(model, p, card, panel, side == TSide::Front ? 0 : 2 * panel);
+    p.SideStamp = NextStamp();
     Forget(p.Card, p.CardRead);
     return image;
 }
@@ -212,6 +218,7 @@ const plat::Bitmap& RackImage(geom::TModel& model) {
 void DropSideImages(geom::TModel& model) {
     model.Pictures.Front.Clear();
     model.Pictures.Back.Clear();
+    model.Pictures.SideStamp = NextStamp();
 }
 
 void DropRackImage(geom::TModel& model) {
@@ -221,6 +228,10 @@ void DropRackImage(geom::TModel& model) {
 void RecomposeSide(geom::TModel& model, TSide side) {
     (side == TSide::Front ? model.Pictures.Front : model.Pictures.Back).Clear();
     ComposeSide(model, side);
+}
+
+uint64_t SideStamp(const geom::TModel& model) {
+    return model.Pictures.SideStamp;
 }
 
 namespace {

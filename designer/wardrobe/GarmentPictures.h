@@ -19,8 +19,8 @@ int ShadeDelta(int green);
 // Composes one image of `model`: `source` is the card picture (front: offset 0, back: offset 2P)
 // or the rack picture (offset 0), P its panel width; the region colours come from the model's
 // colour key. White is transparent in the result.
-plat::Bitmap ComposeGarment(const geom::TModel& model, const geom::TModelPictures& key, const plat::Bitmap& source,
-                            int panelWidth, int panelOffset);
+plat::Bitmap ComposeGarment(const geom::TModel& model, const geom::TModelPictures& key,
+                            const plat::Bitmap& source, int panelWidth, int panelOffset);
 
 // The two picture files ("<base>.bmp", "<base>v.bmp"), read once until released.
 const plat::Bitmap& CardPicture(geom::TModel& model);
@@ -37,6 +37,8 @@ const plat::Bitmap& RackImage(geom::TModel& model);
 void DropSideImages(geom::TModel& model);
 void DropRackImage(geom::TModel& model);
 void RecomposeSide(geom::TModel& model, TSide side);
+// Changes whenever a side image of the model is made or dropped.
+uint64_t SideStamp(const geom::TModel& model);
 
 // The piece under (x, y) of a doll layer (layer coordinates) on the given side, or -1: outside the
 // card panel, on an empty card, or on no piece's region colour.

@@ -42,8 +42,8 @@ public:
     TClassModels* ClassModels = nullptr;
     TAllModels* AllModes = nullptr;
     const plat::Bitmap* DownImage = nullptr;
-    plat::TPoint DownOrigin;   // hats and shoes: the view's place in the background picture
-    bool HasParts = true;      // false for hats and shoes
+    plat::TPoint DownOrigin; // hats and shoes: the view's place in the background picture
+    bool HasParts = true;    // false for hats and shoes
     TParts Parts;
     int Frames = 0;
     int Phase = 0;

@@ -63,8 +63,8 @@ TModels::TModels(plat::TControl* parent) : plat::TControl(parent) {
     SetBounds(layout::doll::kControl.X, layout::doll::kControl.Y, layout::doll::kControl.Width,
               layout::doll::kControl.Height);
     const layout::Rect spot = layout::screen::kShowModel;
-    ShowModelSpot = plat::Bounds(spot.x - layout::doll::kControl.X, spot.y - layout::doll::kControl.Y, spot.width,
-                                 spot.height);
+    ShowModelSpot = plat::Bounds(spot.x - layout::doll::kControl.X, spot.y - layout::doll::kControl.Y,
+                                 spot.width, spot.height);
     for (int i = 0; i < kClassCount; ++i) {
         const auto c = static_cast<layout::wardrobe::GarmentClass>(i);
         Items[size_t(i)].Place = layout::wardrobe::LayerBox(c);
@@ -109,9 +109,22 @@ void TModels::Post(unsigned offset) {
         plat::PostMessage(MainWindow, plat::WM_USER + offset);
 }
 
+std::vector<uint64_t> TModels::Composition(bool face) {
+    std::vector<uint64_t> from{face ? 1u : 0u};
+    for (const TModelsItem& item : Items) {
+        geom::TModel* model = item.Model();
+        if (model)
+            SideImage(*model, face ? TSide::Front : TSide::Back); // made before its stamp is read
+        from.push_back(reinterpret_cast<uintptr_t>(model));
+        from.push_back(model ? SideStamp(*model) : 0);
+    }
+    return from;
+}
+
 void TModels::RenderDoll(plat::Bitmap& target, bool face, bool withBackground) {
     const int w = layout::doll::kPanelWidth, h = layout::doll::kPanelHeight;
-    if (!composedValid_ || composedFace_ != face || composed_.Width() != w) {
+    std::vector<uint64_t> from = Composition(face);
+    if (!composedValid_ || from != composedFrom_ || composed_.Width() != w) {
         composed_.SetSize(w, h);
         const TModelsItem& hat = Items[kSh];
         const int v = hat.Worn() && hat.Model()->HatFlag ? 1 : 0;
@@ -125,7 +138,7 @@ void TModels::RenderDoll(plat::Bitmap& target, bool face, bool withBackground) {
             OverlayWhite(composed_, 0, 0, overlay);
         }
         hat.DrawOnto(composed_, side);
-        composedFace_ = face;
+        composedFrom_ = std::move(from);
         composedValid_ = true;
     }
     target.SetSize(w, h);
@@ -224,7 +237,8 @@ bool TModels::FillAt(int x, int y, int material, bool all) {
     if (!item)
         return false;
     const int piece = item->HitPiece(x, y, Shown());
-    if (!PaintPiece(*item->Model(), piece, material, all, Face ? TPaintPlace::DollFront : TPaintPlace::DollBack))
+    if (!PaintPiece(*item->Model(), piece, material, all,
+                    Face ? TPaintPlace::DollFront : TPaintPlace::DollBack))
         return false;
     Changed();
     Post(0);
@@ -235,6 +249,14 @@ bool TModels::FillAt(int x, int y, int material, bool all) {
 
 bool TModels::AnyWorn() const {
     return std::any_of(Items.begin(), Items.end(), [](const TModelsItem& i) { return i.Worn(); });
+}
+
+std::vector<std::string> TModels::PrintNames() const {
+    std::vector<std::string> names;
+    for (int i : {kSh, kWn, kPl, kHl, kBl, kBr, kYu, kTf})
+        if (const geom::TModel* model = Items[size_t(i)].Model())
+            names.push_back(model->Name);
+    return names;
 }
 
 void TModels::RefreshMenu() {

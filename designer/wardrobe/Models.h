@@ -20,6 +20,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace plat {
 class TRegIniFile;
@@ -31,7 +32,10 @@ namespace wardrobe {
 // bits counts as 24).
 bool ScreenEffects();
 
-class TModels : public plat::TControl, public plat::TDragTarget, public plat::TDragSource, public TShowHideDoll {
+class TModels : public plat::TControl,
+                public plat::TDragTarget,
+                public plat::TDragSource,
+                public TShowHideDoll {
 public:
     explicit TModels(plat::TControl* parent);
     ~TModels() override;
@@ -63,6 +67,8 @@ public:
     void TurnAround();
     bool FillAt(int x, int y, int material, bool all);
     bool AnyWorn() const;
+    // The worn models' names in the order the doll print lists them: Sh, Wn, Pl, Hl, Bl, Br, Yu, Tf.
+    std::vector<std::string> PrintNames() const;
     void RefreshMenu();
     int IndexOf(const TModelsItem& item) const;
 
@@ -98,8 +104,11 @@ private:
 
     plat::TTimer fadeTimer_;
     int fadeStep_ = 0; // -1 showing, +1 hiding
+    // What the dressed doll was last composed from: the side, each layer's model and the stamp of
+    // its image; a change anywhere (a fabric dropped on a rack, say) composes it again.
+    std::vector<uint64_t> Composition(bool face);
     plat::Bitmap composed_; // the dressed doll without background or dissolve
-    bool composedFace_ = true;
+    std::vector<uint64_t> composedFrom_;
     bool composedValid_ = false;
     bool dragged_ = false;
 };

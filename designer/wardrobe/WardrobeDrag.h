@@ -14,13 +14,13 @@ class TBrushSelect;
 struct TWardrobeDrag {
     enum class TKind { Rack, Worn, Material };
     TKind Kind = TKind::Rack;
-    TModelView* View = nullptr;     // Rack: the dragged rack
-    TClassModels* Class = nullptr;  // Rack: its class; Worn: the garment's class
-    TModels* Doll = nullptr;        // Worn: the doll it comes from
-    TModelsItem* Item = nullptr;    // Worn: the layer
-    TBrushSelect* Drum = nullptr;   // Material: the drum
-    int Material = -1;              // Material: what it paints with
-    bool Shift = false;             // Material: Shift was held when the drag began
+    TModelView* View = nullptr;    // Rack: the dragged rack
+    TClassModels* Class = nullptr; // Rack: its class; Worn: the garment's class
+    TModels* Doll = nullptr;       // Worn: the doll it comes from
+    TModelsItem* Item = nullptr;   // Worn: the layer
+    TBrushSelect* Drum = nullptr;  // Material: the drum
+    int Material = -1;             // Material: what it paints with
+    bool Shift = false;            // Material: Shift was held when the drag began
 };
 
 } // namespace wardrobe

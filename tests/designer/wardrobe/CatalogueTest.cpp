@@ -9,9 +9,8 @@
 #include "tests/designer/wardrobe/WardrobeWorld.h"
 #include "tests/support/Scratch.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -23,10 +22,11 @@ struct TErrorLog {
     std::vector<std::string> Texts;
     plat::MessageBoxHandler Previous;
     TErrorLog() {
-        Previous = plat::SetMessageBoxHandler([this](plat::TMsgDlgType, plat::TMsgDlgButtons, const std::string& t) {
-            Texts.push_back(t);
-            return plat::TModalResult::Ok;
-        });
+        Previous =
+            plat::SetMessageBoxHandler([this](plat::TMsgDlgType, plat::TMsgDlgButtons, const std::string& t) {
+                Texts.push_back(t);
+                return plat::TModalResult::Ok;
+            });
     }
     ~TErrorLog() { plat::SetMessageBoxHandler(Previous); }
 };
@@ -73,8 +73,8 @@ TEST(CatalogueTest, StepsWrapAndPrevPrevFollowsItsRules) {
     k.Next();
     EXPECT_EQ(k.ItemIndex(), 0);
     EXPECT_EQ(changes, 3);
-    k.SetItemIndex(0); // no change, no notification
-    k.SetItemIndex(3); // past the end
+    k.SetItemIndex(0);  // no change, no notification
+    k.SetItemIndex(3);  // past the end
     k.SetItemIndex(-1); // below 0: ignored as well
     EXPECT_EQ(k.ItemIndex(), 0);
     EXPECT_EQ(changes, 3);
@@ -99,7 +99,8 @@ TEST(CatalogueTest, MenuPicksSwitchingClassesAndReleasingPictures) {
     int selected = 0, changed = 0;
     dresses.OnSelect = [&](TClassModels&) { ++selected; };
     world.All.OnChangeModel = [&] { ++changed; };
-    const plat::PopupChooser previous = plat::SetPopupChooser([](const std::vector<plat::TMenuItem>&, plat::TPoint) { return 3; });
+    const plat::PopupChooser previous =
+        plat::SetPopupChooser([](const std::vector<plat::TMenuItem>&, plat::TPoint) { return 3; });
     EXPECT_EQ(dresses.PopupMenu.Popup({0, 0}), 3);
     plat::SetPopupChooser(previous);
     EXPECT_EQ(dresses.ItemIndex(), 1);
@@ -129,6 +130,25 @@ TEST(CatalogueTest, MenuPicksSwitchingClassesAndReleasingPictures) {
     ASSERT_EQ(menu.Items.size(), 8u);
     EXPECT_EQ(menu.Items[3].Caption, plat::Ru("Отсутствует"));
     EXPECT_EQ(menu.Items[1].Caption, plat::Ru("Снять платье"));
+}
+
+// An outfit written to a section comes back: the pieces' fabrics and what the doll wears.
+TEST(CatalogueTest, SavedFabricsLoadAgain) {
+    TWardrobeWorld world;
+    geom::TModel& coat = *world.Class(0).ModelAt(1);
+    for (size_t i = 0; i < coat.Pieces.size(); ++i)
+        coat.Pieces[i]->SetMaterial(int(i) + 3);
+    {
+        plat::TRegIniFile reg(kProductKey);
+        world.All.SaveState(reg, "States2");
+    }
+    plat::TRegIniFile reg(kProductKey);
+    world.All.Load(239, 212, "States2", &reg);
+    geom::TModel& again = *world.Class(0).ModelAt(1);
+    ASSERT_NE(&again, &coat);
+    for (size_t i = 0; i < again.Pieces.size(); ++i)
+        EXPECT_EQ(again.Pieces[i]->Material, int(i) + 3);
+    EXPECT_EQ(world.Class(0).ModelAt(0)->Pieces[0]->Material, -1);
 }
 
 // A models folder with a backup, a damaged file, two equal names and a refused stored value.

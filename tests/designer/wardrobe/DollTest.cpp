@@ -1,9 +1,11 @@
 // The doll: dressing rules, composition and shading, rendering orders, hit tests, the dissolve,
 // and the mouse and drops in a test window.
 #include "designer/controls/ShowHide.h"
+#include "designer/shell/Settings.h"
 #include "designer/wardrobe/GarmentPictures.h"
 #include "designer/wardrobe/Models.h"
 #include "designer/wardrobe/PaintPiece.h"
+#include "platform/registry/Registry.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Synthetic.h"
 #include "tests/designer/wardrobe/WardrobeWorld.h"
@@ -78,7 +80,8 @@ TEST_F(TDollFixture, CompositionFollowsTheMapsAndTheShading) {
     ASSERT_GE(m.Pieces.size(), 1u);
     const int P = 200, H = 80;
     plat::Bitmap card(4 * P, H);
-    const plat::TColor red = plat::RGB(232, 0, 0), none = plat::RGB(127, 127, 127), grey = plat::RGB(192, 192, 192);
+    const plat::TColor red = plat::RGB(232, 0, 0), none = plat::RGB(127, 127, 127),
+                       grey = plat::RGB(192, 192, 192);
     for (int i = 0; i < int(m.Pieces.size()); ++i)
         card.SetPixel(i, 0, i == 0 ? red : none); // only piece 0 shows
     card.SetPixel(0, 2, none);
@@ -87,9 +90,9 @@ TEST_F(TDollFixture, CompositionFollowsTheMapsAndTheShading) {
             card.SetPixel(P + x, y, x < 50 ? red : (x < 100 ? plat::clWhite : grey));
             card.SetPixel(3 * P + x, y, grey);
         }
-    card.SetPixel(10, 20, plat::RGB(0, 0, 0));      // green 0: darken
-    card.SetPixel(11, 20, plat::RGB(9, 255, 9));    // green 255: black
-    card.SetPixel(12, 20, plat::RGB(0, 191, 0));    // green 191: d = 64
+    card.SetPixel(10, 20, plat::RGB(0, 0, 0));   // green 0: darken
+    card.SetPixel(11, 20, plat::RGB(9, 255, 9)); // green 255: black
+    card.SetPixel(12, 20, plat::RGB(0, 191, 0)); // green 191: d = 64
     m.Pictures.Release();
     m.Pictures.Card = card;
     m.Pictures.CardRead = true;
@@ -105,9 +108,9 @@ TEST_F(TDollFixture, CompositionFollowsTheMapsAndTheShading) {
     EXPECT_EQ(front.GetPixel(70, 40), fabric.GetPixel(70, 40)); // map white: the fabric too
     EXPECT_EQ(front.GetPixel(150, 40), plat::clWhite);          // another region: transparent
     const plat::TColor f = fabric.GetPixel(10, 20);
-    EXPECT_EQ(front.GetPixel(10, 20), plat::RGB(uint8_t(Shade(plat::GetRValue(f), -127)),
-                                                uint8_t(Shade(plat::GetGValue(f), -127)),
-                                                uint8_t(Shade(plat::GetBValue(f), -127))));
+    EXPECT_EQ(front.GetPixel(10, 20),
+              plat::RGB(uint8_t(Shade(plat::GetRValue(f), -127)), uint8_t(Shade(plat::GetGValue(f), -127)),
+                        uint8_t(Shade(plat::GetBValue(f), -127))));
     EXPECT_EQ(front.GetPixel(11, 20), plat::clBlack);
     const plat::TColor g = fabric.GetPixel(12, 20);
     EXPECT_EQ(plat::GetRValue(front.GetPixel(12, 20)), Shade(plat::GetRValue(g), 64));
@@ -134,7 +137,8 @@ TEST_F(TDollFixture, EmptyPicturesAnswerNothing) {
     EXPECT_TRUE(FrontImage(m).Empty());
     Wear(kTf);
     EXPECT_EQ(Doll->HitLayer(100, 300), nullptr);
-    EXPECT_FALSE(PaintPiece(m, Doll->Items[kTf].HitPiece(100, 300, TSide::Front), 3, false, TPaintPlace::DollFront));
+    EXPECT_FALSE(
+        PaintPiece(m, Doll->Items[kTf].HitPiece(100, 300, TSide::Front), 3, false, TPaintPlace::DollFront));
     // The shoe layer lies at y 240 and below: a point above it is not its business.
     EXPECT_EQ(Doll->Items[kTf].HitPiece(100, 10, TSide::Front), -1);
 }
@@ -165,6 +169,26 @@ TEST_F(TDollFixture, DressingTakesOffByTheTable) {
     Doll->TakeOffMenu.Items[size_t(kYu)].OnClick();
     EXPECT_FALSE(Doll->Items[size_t(kYu)].Worn());
     EXPECT_FALSE(Doll->TakeOffMenu.Items[size_t(kYu)].Enabled);
+}
+
+TEST_F(TDollFixture, TheOutfitIsSavedAndRestoredLayerByLayer) {
+    Wear(kPl, 2);
+    Wear(kTf, 1);
+    {
+        plat::TRegIniFile reg(kProductKey);
+        Doll->SaveState(reg, "States5");
+        reg.WriteInteger("States5", "ModelsItemSh", 77); // past the end: nothing worn
+    }
+    Doll->TakeOffAll();
+    EXPECT_FALSE(Doll->AnyWorn());
+    plat::TRegIniFile reg(kProductKey);
+    Doll->LoadState(reg, "States5");
+    EXPECT_EQ(Doll->Items[kPl].NumModel, 2);
+    EXPECT_EQ(Doll->Items[kTf].NumModel, 1);
+    EXPECT_EQ(Doll->Items[kBl].NumModel, -1);
+    EXPECT_FALSE(Doll->Items[kSh].Worn());
+    EXPECT_TRUE(Doll->TakeOffMenu.Items[kPl].Enabled);
+    EXPECT_FALSE(Doll->TakeOffMenu.Items[kSh].Enabled);
 }
 
 TEST_F(TDollFixture, ConflictListsTakeOffEitherWay) {
@@ -203,16 +227,43 @@ TEST_F(TDollFixture, RenderingLaysLayersInOrderAndTheBackOverlayOnTop) {
         }
     EXPECT_GT(skirtShows, 100);
     EXPECT_GT(blouseOverSkirt, 0) << "the blouse is laid over the skirt";
+    const std::vector<std::string> printed{Doll->Items[kSh].Model()->Name, Doll->Items[kBl].Model()->Name,
+                                           Doll->Items[kYu].Model()->Name, Doll->Items[kTf].Model()->Name};
+    EXPECT_EQ(Doll->PrintNames(), printed);
     const int v = Doll->Items[kSh].Model()->HatFlag ? 1 : 0;
     int overlay = 0;
     for (int y = 0; y < 360; ++y)
         for (int x = 0; x < 200; ++x)
-            if (const plat::TColor o = World.Doll.GetPixel((v + 4) * 200 + x, y); o != plat::clWhite && y >= 80) {
+            if (const plat::TColor o = World.Doll.GetPixel((v + 4) * 200 + x, y);
+                o != plat::clWhite && y >= 80) {
                 ++overlay;
                 EXPECT_EQ(back.GetPixel(x, y), o);
             }
     EXPECT_GT(overlay, 0);
     EXPECT_NE(front, back);
+}
+
+TEST_F(TDollFixture, AHatWithItsFlagSwitchesTheDollToTheHatPanels) {
+    plat::Bitmap plain, variant;
+    Doll->RenderDoll(plain, true, false);
+    for (int y = 0; y < 360; y += 7)
+        for (int x = 0; x < 200; x += 7)
+            ASSERT_EQ(plain.GetPixel(x, y), World.Doll.GetPixel(x, y));
+    geom::TModel& hat = *World.Class(kSh).ModelAt(0);
+    hat.HatFlag = true;
+    Wear(kSh);
+    Doll->RenderDoll(variant, true, false);
+    const plat::Bitmap& hatImage = FrontImage(hat);
+    int compared = 0;
+    for (int y = 0; y < 360; y += 3)
+        for (int x = 0; x < 200; x += 3)
+            if (y >= 80 || hatImage.GetPixel(x, y) == plat::clWhite) {
+                ++compared;
+                ASSERT_EQ(variant.GetPixel(x, y), World.Doll.GetPixel(200 + x, y)) << x << "," << y;
+            }
+    EXPECT_GT(compared, 1000);
+    EXPECT_TRUE(Doll->HitDoll(100, 200));
+    EXPECT_FALSE(Doll->HitDoll(2, 2));
 }
 
 TEST_F(TDollFixture, DissolveThinsTheDollTileByTileEvery50ms) {

@@ -171,7 +171,8 @@ TEST_F(TDrumFixture, ASwatchDraggedOntoTheDollPaintsThePieceOrWithShiftAll) {
 
     // A swatch dropped back on the drum is a click there: it turns.
     plat::SendMouse(*Drum, plat::TMouseAction::Press, plat::TMouseButton::Left, slot.X, slot.Y);
-    plat::SendMouse(*Drum, plat::TMouseAction::Release, plat::TMouseButton::Left, PointOf(-3).X, PointOf(-3).Y);
+    plat::SendMouse(*Drum, plat::TMouseAction::Release, plat::TMouseButton::Left, PointOf(-3).X,
+                    PointOf(-3).Y);
     EXPECT_EQ(Drum->Offset, 1);
 }
 

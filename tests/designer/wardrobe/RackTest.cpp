@@ -1,8 +1,10 @@
 // The clothes racks and the hat and shoe views in a test window with the doll beside them.
 #include "designer/layout/SkinLayout.h"
+#include "designer/shell/Settings.h"
 #include "designer/wardrobe/GarmentPictures.h"
 #include "designer/wardrobe/ModelView.h"
 #include "designer/wardrobe/Models.h"
+#include "platform/registry/Registry.h"
 #include "platform/ui/Synthetic.h"
 #include "tests/designer/wardrobe/WardrobeWorld.h"
 
@@ -180,7 +182,12 @@ TEST_F(TRackFixture, FabricsPaintTheRackAtRest) {
     ASSERT_GE(px, 0);
     const int piece = HitRackPiece(dress, px, py);
     const layout::Box r = dresses.Parts.CurrentRect; // the panel is the slot's size: one to one
+    Doll->Dress(World.Class(kPl));
+    plat::Bitmap before, after;
+    Doll->RenderDoll(before, true, false);
     EXPECT_TRUE(dresses.FillAt(r.X + px, r.Y + py, 4, false));
+    Doll->RenderDoll(after, true, false);
+    EXPECT_NE(before, after) << "the worn dress shows its new fabric";
     EXPECT_EQ(dress.Pieces[size_t(piece)]->Material, 4);
     EXPECT_FALSE(dress.Pictures.Front.Empty()) << "a rack drop composes both sides";
     EXPECT_FALSE(dress.Pictures.Back.Empty());
@@ -208,6 +215,23 @@ TEST_F(TRackFixture, AShortStripOrAnEmptyClassNeverBreaksTheRack) {
     plat::SendMouse(blouses, plat::TMouseAction::Release, plat::TMouseButton::Left, 40, 80);
     blouses.Render(frame);
     EXPECT_FALSE(blouses.FillAt(40, 80, 3, false));
+}
+
+TEST_F(TRackFixture, StoredIndicesOutsideTheListAreIgnored) {
+    {
+        plat::TRegIniFile reg(kProductKey);
+        reg.WriteInteger("States3", "ModelViewBr", -2);
+        reg.WriteInteger("States3", "ModelViewBl", 99);
+        reg.WriteInteger("States3", "ModelViewYu", 2);
+    }
+    plat::TRegIniFile reg(kProductKey);
+    for (int i : {kBr, kBl, kYu})
+        View(i).SetUp(&reg, "States3");
+    EXPECT_EQ(World.Class(kBr).ItemIndex(), 0);
+    EXPECT_EQ(World.Class(kBl).ItemIndex(), 0);
+    EXPECT_EQ(World.Class(kYu).ItemIndex(), 2);
+    View(kYu).SaveState(reg, "States4");
+    EXPECT_EQ(reg.ReadInteger("States4", "ModelViewYu", -1), 2);
 }
 
 } // namespace

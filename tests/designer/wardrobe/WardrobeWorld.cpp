@@ -10,7 +10,8 @@ namespace wardrobe_test {
 
 void UseCd(const std::string& cd) {
     Settings().CDPath = plat::IncludeTrailingBackslash(plat::WinPathOf(cd));
-    Settings().HDPath = plat::IncludeTrailingBackslash(plat::WinPathOf(testing_support::MakeScratchDir("hd")));
+    Settings().HDPath =
+        plat::IncludeTrailingBackslash(plat::WinPathOf(testing_support::MakeScratchDir("hd")));
     Settings().BigMemory = false;
 }
 
