@@ -31,8 +31,9 @@ public:
     // (doll printing needs her).
     virtual bool AnythingWorn() = 0;
     virtual bool DollVisible() = 0;
-    // A press on the window's background: the surprise animation (with the doll's visibility).
-    virtual void Trigger() = 0;
+    // A press on the window's background at (x, y): the surprise animation there (with the doll's
+    // visibility).
+    virtual void Trigger(int x, int y) = 0;
     // Repaints the racks, the doll and the pattern panel (the main window's refresh).
     virtual void Refresh() = 0;
 };

@@ -79,7 +79,3 @@ void TViewForm::Load(bool silent) {
 void TViewForm::SaveClick() {
     Save();
 }
-
-void TViewForm::RestoreClick() {
-    Load(/*silent=*/false);
-}

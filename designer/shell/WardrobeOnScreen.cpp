@@ -4,6 +4,7 @@
 #include "designer/layout/SkinLayout.h"
 #include "designer/shell/Pictures.h"
 #include "designer/shell/Settings.h"
+#include "platform/ui/Messages.h"
 
 namespace screen = layout::screen;
 
@@ -30,7 +31,7 @@ layout::Rect ViewPlace(int cls) {
 } // namespace
 
 TWardrobeOnScreen::TWardrobeOnScreen(plat::TControl& window, plat::TMessageTarget& mainWindow,
-                                     const plat::Bitmap& background)
+                                     const plat::Bitmap& background, const plat::Bitmap& patternFrames)
     : window_(window) {
     fabrics_.SetSheets(Resource("FillsS.bmp"), Resource("FillsM.bmp"));
     fsView_ = Resource("FsView.bmp");
@@ -64,6 +65,7 @@ TWardrobeOnScreen::TWardrobeOnScreen(plat::TControl& window, plat::TMessageTarge
                 OnModified();
         };
         view.OnGarmentReturned = [this](wardrobe::TClassModels& c) { GarmentReturned(c); };
+        view.PatternsShown = [this] { return Exchange.Shown(); };
         view.SetVisible(false);
         Views[size_t(cls)] = &view;
     }
@@ -86,10 +88,38 @@ TWardrobeOnScreen::TWardrobeOnScreen(plat::TControl& window, plat::TMessageTarge
             OnShowPatterns();
     };
     Models->SetVisible(false);
+
+    ModelShow = &window.Make<wardrobe::TModelShow>();
+    ModelShow->SetBounds(screen::kPatternPanel.x, screen::kPatternPanel.y, screen::kPatternPanel.width,
+                         screen::kPatternPanel.height);
+    ModelShow->OrgImage = &patternFrames;
+    ModelShow->AllModes = &AllModels;
+    ModelShow->MainWindow = &mainWindow;
+    ModelShow->OnModified = [this] {
+        if (OnModified)
+            OnModified();
+    };
+    ModelShow->OnHidePatterns = [&mainWindow] { plat::PostMessage(&mainWindow, plat::WM_USER + 2); };
+    ModelShow->SetVisible(false);
+    AllModels.OnChangeModel = [this] { ModelShow->LoadDescription(); };
+
+    Exchange.Models = Models;
+    Exchange.ModelShow = ModelShow;
+    Exchange.Start();
+    AnimationsEnabled = wardrobe::ScreenEffects();
+    zamor_ = Resource("Zamor.bmp");
+    Surprises.MakeAnimations(window, &zamor_);
 }
 
 TWardrobeOnScreen::~TWardrobeOnScreen() {
+    Surprises.Stop();
+    Exchange.Finish();
+    AllModels.OnChangeModel = nullptr;
     // The components refer to the classes and the catalogue held here: they go first.
+    window_.Free(*ModelShow);
+    for (wardrobe::TZamorI* surprise : Surprises.ZamorI)
+        if (surprise)
+            window_.Free(*surprise);
     for (wardrobe::TModelView* view : Views)
         window_.Free(*view);
     window_.Free(*Models);
@@ -131,6 +161,7 @@ void TWardrobeOnScreen::LoadState(plat::TRegIniFile& ini, const std::string& sec
     Models->RefreshMenu();
     Models->Invalidate();
     SetUpViews(nullptr, section, &record);
+    ModelShow->LoadDescription();
 }
 
 void TWardrobeOnScreen::SetUpViews(plat::TRegIniFile* ini, const std::string& section, const TSlotRecord* record) {
@@ -164,4 +195,6 @@ void TWardrobeOnScreen::Refresh() {
             view->Invalidate();
     if (Models->Visible())
         Models->Invalidate();
+    if (ModelShow->Visible())
+        ModelShow->Invalidate();
 }

@@ -1,7 +1,8 @@
 // The wardrobe components on the main window: the catalogue with its eight classes, the eight
-// selector views (six clothes racks sharing one place, the hats and the shoes), the doll and the
-// fabric drum, made at their places and wired to each other and to the window. It answers the
-// main window's outfit questions (OutfitWardrobe.h).
+// selector views (six clothes racks sharing one place, the hats and the shoes), the doll, the
+// pattern panel with the exchange between the two, the fabric drum and the surprises, made at
+// their places and wired to each other and to the window. It answers the main window's outfit
+// questions (OutfitWardrobe.h).
 #pragma once
 
 #include "designer/shell/OutfitWardrobe.h"
@@ -10,6 +11,9 @@
 #include "designer/wardrobe/Materials.h"
 #include "designer/wardrobe/ModelView.h"
 #include "designer/wardrobe/Models.h"
+#include "designer/wardrobe/ModelShow.h"
+#include "designer/wardrobe/Zamor.h"
+#include "designer/controls/ShowHide.h"
 
 #include <array>
 #include <functional>
@@ -18,8 +22,10 @@
 class TWardrobeOnScreen : public TOutfitWardrobe {
 public:
     // Makes the components on `window` (hidden until the window first shows them); `background`
-    // is the window's picture (Main.bmp, under the hat and shoe views and the doll).
-    TWardrobeOnScreen(plat::TControl& window, plat::TMessageTarget& mainWindow, const plat::Bitmap& background);
+    // is the window's picture (Main.bmp, under the hat and shoe views and the doll);
+    // `patternFrames` the pattern panel's frames (FsWindow.bmp, loaded when first needed).
+    TWardrobeOnScreen(plat::TControl& window, plat::TMessageTarget& mainWindow, const plat::Bitmap& background,
+                      const plat::Bitmap& patternFrames);
     ~TWardrobeOnScreen() override;
 
     // Called on every dressing, undressing and colouring.
@@ -40,7 +46,7 @@ public:
     void ShowRack(int index) override;
     bool AnythingWorn() override;
     bool DollVisible() override { return Models->Visible(); }
-    void Trigger() override {}
+    void Trigger(int x, int y) override { Surprises.Trigger(x, y, Models->Visible()); }
     void Refresh() override;
 
     wardrobe::TAllModels AllModels;
@@ -48,6 +54,12 @@ public:
     std::array<wardrobe::TModelView*, kClassCount> Views{};
     wardrobe::TModels* Models = nullptr;
     wardrobe::TBrushSelect* BrushSelect = nullptr;
+    wardrobe::TModelShow* ModelShow = nullptr;
+    TShowHide Exchange;
+    wardrobe::TZamor Surprises;
+
+    // The skin for the pattern panel's close buttons.
+    void SetSkin(const plat::Bitmap* skin) { ModelShow->SetSkin(skin); }
 
 private:
     void SetUpViews(plat::TRegIniFile* ini, const std::string& section, const TSlotRecord* record);
@@ -56,4 +68,5 @@ private:
     plat::TControl& window_;
     wardrobe::TMaterialCatalogue fabrics_;
     plat::Bitmap fsView_;
+    plat::Bitmap zamor_;
 };

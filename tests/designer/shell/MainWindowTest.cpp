@@ -43,7 +43,7 @@ public:
     void ShowRack(int index) override { Shown = index; }
     bool AnythingWorn() override { return false; }
     bool DollVisible() override { return false; }
-    void Trigger() override { ++Triggers; }
+    void Trigger(int, int) override { ++Triggers; }
     void Refresh() override { ++Refreshes; }
 
     std::array<int, kClassCount> Worn{-1, 4, -1, -1, -1, 2, 0, -1};
