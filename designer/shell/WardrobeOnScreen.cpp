@@ -43,14 +43,14 @@ TWardrobeOnScreen::TWardrobeOnScreen(plat::TControl& window, plat::TMessageTarge
     BrushSelect->SetUp();
     BrushSelect->SetVisible(false);
 
-    for (int cls = 0; cls < kClassCount; ++cls) {
+    for (int cls = 0; cls < wardrobe::kClassCount; ++cls) {
         Classes[size_t(cls)] = std::make_unique<wardrobe::TClassModels>(cls);
         AllModels.cm[size_t(cls)] = Classes[size_t(cls)].get();
     }
     AllModels.BrushSelect = BrushSelect;
     AllModels.MainWindow = &mainWindow;
 
-    for (int cls = 0; cls < kClassCount; ++cls) {
+    for (int cls = 0; cls < wardrobe::kClassCount; ++cls) {
         auto& view = window.Make<wardrobe::TModelView>();
         const layout::Rect place = ViewPlace(cls);
         view.SetBounds(place.x, place.y, place.width, place.height);
@@ -136,42 +136,24 @@ void TWardrobeOnScreen::ShowAll() {
 
 void TWardrobeOnScreen::SaveState(plat::TRegIniFile& ini, const std::string& section) {
     AllModels.SaveState(ini, section);
+    Models->SaveState(ini, section);
+    for (const wardrobe::TModelView* view : Views)
+        view->SaveState(ini, section);
 }
 
-int TWardrobeOnScreen::WornModel(int cls) {
-    return Models->Items[size_t(cls)].NumModel;
-}
-
-int TWardrobeOnScreen::RackItem(int cls) {
-    return Classes[size_t(cls)]->ItemIndex();
-}
-
-void TWardrobeOnScreen::LoadState(plat::TRegIniFile& ini, const std::string& section, const TSlotRecord& record,
-                                  bool silent) {
+void TWardrobeOnScreen::LoadState(plat::TRegIniFile& ini, const std::string& section, bool silent) {
     if (!silent) {
         Models->TakeOffAll();
         AllModels.Unload();
     }
     AllModels.Load(kAvailWidth, kAvailHeight, section, &ini);
     Models->SetUp();
-    for (int cls = 0; cls < kClassCount; ++cls) {
-        const int worn = record.WornModel[size_t(cls)];
-        Models->Items[size_t(cls)].NumModel = worn < Classes[size_t(cls)]->Count() ? worn : -1;
+    Models->LoadState(ini, section);
+    for (wardrobe::TModelView* view : Views) {
+        view->SetUp(&ini, section);
+        view->Invalidate();
     }
-    Models->RefreshMenu();
-    Models->Invalidate();
-    SetUpViews(nullptr, section, &record);
     ModelShow->LoadDescription();
-}
-
-void TWardrobeOnScreen::SetUpViews(plat::TRegIniFile* ini, const std::string& section, const TSlotRecord* record) {
-    for (int cls = 0; cls < kClassCount; ++cls) {
-        wardrobe::TModelView& view = *Views[size_t(cls)];
-        view.SetUp(ini, section);
-        if (record)
-            Classes[size_t(cls)]->SetItemIndex(record->RackItem[size_t(cls)]);
-        view.Invalidate();
-    }
 }
 
 void TWardrobeOnScreen::ShowRack(int index) {

@@ -39,10 +39,7 @@ public:
     void ShowAll();
 
     void SaveState(plat::TRegIniFile& ini, const std::string& section) override;
-    int WornModel(int cls) override;
-    int RackItem(int cls) override;
-    void LoadState(plat::TRegIniFile& ini, const std::string& section, const TSlotRecord& record,
-                   bool silent) override;
+    void LoadState(plat::TRegIniFile& ini, const std::string& section, bool silent) override;
     void ShowRack(int index) override;
     bool AnythingWorn() override;
     bool DollVisible() override { return Models->Visible(); }
@@ -50,8 +47,8 @@ public:
     void Refresh() override;
 
     wardrobe::TAllModels AllModels;
-    std::array<std::unique_ptr<wardrobe::TClassModels>, kClassCount> Classes;
-    std::array<wardrobe::TModelView*, kClassCount> Views{};
+    std::array<std::unique_ptr<wardrobe::TClassModels>, wardrobe::kClassCount> Classes;
+    std::array<wardrobe::TModelView*, wardrobe::kClassCount> Views{};
     wardrobe::TModels* Models = nullptr;
     wardrobe::TBrushSelect* BrushSelect = nullptr;
     wardrobe::TModelShow* ModelShow = nullptr;
@@ -62,7 +59,6 @@ public:
     void SetSkin(const plat::Bitmap* skin) { ModelShow->SetSkin(skin); }
 
 private:
-    void SetUpViews(plat::TRegIniFile* ini, const std::string& section, const TSlotRecord* record);
     void GarmentReturned(wardrobe::TClassModels& cls);
 
     plat::TControl& window_;

@@ -17,15 +17,11 @@ protected:
     void TearDown() override { plat::RegistryReset(); }
 };
 
-TEST_F(OutfitSlotsTest, ASlotNeverWrittenGivesTheNakedDollAndTheStandardMeasures) {
+TEST_F(OutfitSlotsTest, ASlotNeverWrittenGivesTheStandardMeasuresAndTheDressesRack) {
     plat::TRegIniFile ini(kProductKey);
     const TSlotRecord r = ReadSlotRecord(ini, SlotSection(5), "6.5", "30.0");
     EXPECT_EQ(r.Width, "6.5");
     EXPECT_EQ(r.Height, "30.0");
-    for (int cls = 0; cls < kClassCount; ++cls) {
-        EXPECT_EQ(r.WornModel[cls], -1);
-        EXPECT_EQ(r.RackItem[cls], 0);
-    }
     EXPECT_EQ(r.FrontRack, 1);
     EXPECT_EQ(ReadDefaultSlot(ini), 1);
     EXPECT_TRUE(ReadSoundSetting(ini));
@@ -44,11 +40,6 @@ TEST_F(OutfitSlotsTest, ValuesOutsideTheirRangeFallBackToTheDefaults) {
         EXPECT_EQ(ReadFrontRack(ini, 1), 1) << rack;
         EXPECT_EQ(ReadSlotRecord(ini, "States1", "", "").FrontRack, 1) << rack;
     }
-    ini.WriteString("States1", "ModelsItemPl", "-7");
-    ini.WriteString("States1", "ModelViewPl", "-2");
-    const TSlotRecord r = ReadSlotRecord(ini, "States1", "", "");
-    EXPECT_EQ(r.WornModel[1], -1);
-    EXPECT_EQ(r.RackItem[1], 0);
 }
 
 TEST_F(OutfitSlotsTest, TheSlotsWindowWritesTheLastSlotAsDefaultWhenItGoes) {

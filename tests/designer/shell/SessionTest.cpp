@@ -156,7 +156,20 @@ TEST_F(SessionTest, DressColourSaveRestartAndRestoreGiveTheSameDollAndValues) {
 
     plat::TRegistry reg;
     ASSERT_TRUE(reg.OpenKeyReadOnly("Software\\Vertalis\\Velmora\\States3"));
+    // Every value of a slot, as strings, and one binary value per model of the wardrobe.
+    size_t models = 0;
+    for (const auto& cls : w2.Classes)
+        models += size_t(cls->Count());
+    const char* codes[] = {"Wn", "Pl", "Br", "Bl", "Hl", "Yu", "Sh", "Tf"};
+    for (const char* code : codes) {
+        EXPECT_NO_THROW(reg.ReadString(std::string("ModelsItem") + code)) << code;
+        EXPECT_NO_THROW(reg.ReadString(std::string("ModelView") + code)) << code;
+    }
+    EXPECT_EQ(reg.GetValueNames().size(), models + 8 + 8 + 3);
     EXPECT_EQ(reg.ReadString("ModelsItemPl"), "1");
+    EXPECT_EQ(reg.ReadString("ModelsItemWn"), "-1");
+    EXPECT_EQ(reg.ReadString("Width"), "6.5");
+    EXPECT_EQ(reg.ReadString("Height"), "30.0");
     EXPECT_EQ(reg.ReadString("ModelViewPl"), "1");
     EXPECT_EQ(reg.ReadString("ModelView"), "1");
     std::vector<int8_t> stored(materialsBefore.size());
