@@ -12,7 +12,6 @@
 #include "designer/shell/Pictures.h"
 #include "designer/shell/Settings.h"
 #include "designer/shell/SkinControls.h"
-#include "platform/core/Platform.h"
 #include "platform/print/PrinterProvider.h"
 #include "platform/text/Cp1251.h"
 #include "platform/ui/Application.h"
