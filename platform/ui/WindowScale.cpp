@@ -26,7 +26,25 @@ int& CurrentScale() {
     return scale;
 }
 
-// The size of the X screen the windows will open on; false without an X display.
+// The whole device pixel ratio Qt will give the X screen: its "Xft.dpi" resource over 96 (1 when
+// the resource is absent), so that a doubled desktop is not doubled again by us.
+int XDevicePixelRatio(xcb_connection_t* connection, xcb_window_t root) {
+    const xcb_get_property_cookie_t cookie =
+        xcb_get_property(connection, 0, root, XCB_ATOM_RESOURCE_MANAGER, XCB_ATOM_STRING, 0, 16384);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, nullptr);
+    if (!reply)
+        return 1;
+    const std::string resources(static_cast<const char*>(xcb_get_property_value(reply)),
+                                static_cast<size_t>(xcb_get_property_value_length(reply)));
+    std::free(reply);
+    const size_t at = resources.find("Xft.dpi:");
+    if (at == std::string::npos)
+        return 1;
+    const int dpi = std::atoi(resources.c_str() + at + 8);
+    return std::max(1, (dpi + 48) / 96);
+}
+
+// The logical size of the X screen the windows will open on; false without an X display.
 bool XScreenSize(int& width, int& height) {
     const char* display = std::getenv("DISPLAY");
     const char* platform = std::getenv("QT_QPA_PLATFORM");
@@ -40,8 +58,9 @@ bool XScreenSize(int& width, int& height) {
         for (int i = 0; it.rem > 0 && i < screenNumber; ++i)
             xcb_screen_next(&it);
         if (it.rem > 0) {
-            width = it.data->width_in_pixels;
-            height = it.data->height_in_pixels;
+            const int ratio = XDevicePixelRatio(connection, it.data->root);
+            width = it.data->width_in_pixels / ratio;
+            height = it.data->height_in_pixels / ratio;
             found = true;
         }
     }
