@@ -4,6 +4,7 @@
 #include "designer/shell/OutfitSlots.h"
 #include "designer/shell/Settings.h"
 #include "platform/core/Exceptions.h"
+#include "platform/ui/Synthetic.h"
 
 #include "FreshPrefix.h"
 
@@ -57,9 +58,19 @@ TEST_F(OutfitSlotsTest, TheSlotsWindowWritesTheLastSlotAsDefaultWhenItGoes) {
         slots.OnShow = [](plat::TForm& form) { static_cast<TOpenSaveForm&>(form).bCancel->Click(); };
         EXPECT_EQ(slots.Ask("?"), TSlotAnswer::Cancelled);
         EXPECT_EQ(slots.Slot, 7);
+        // From the keyboard: a digit chooses its slot, Escape cancels.
+        slots.OnShow = [](plat::TForm& form) { plat::SendKey(form, '4', {}, "4"); };
+        EXPECT_EQ(slots.Ask("?"), TSlotAnswer::SlotChosen);
+        EXPECT_EQ(slots.Slot, 4);
+        slots.OnShow = [](plat::TForm& form) {
+            plat::SendKey(form, '9', {}, "9"); // no ninth slot: nothing happens
+            plat::SendKey(*static_cast<TOpenSaveForm&>(form).No, plat::VK_ESCAPE);
+        };
+        EXPECT_EQ(slots.Ask("?"), TSlotAnswer::Cancelled);
+        EXPECT_EQ(slots.Slot, 4);
     }
     plat::TRegIniFile ini(kProductKey);
-    EXPECT_EQ(ini.ReadString("", "DefaultSlot", ""), "7");
+    EXPECT_EQ(ini.ReadString("", "DefaultSlot", ""), "4"); // the slot used last
 }
 
 } // namespace
