@@ -54,6 +54,7 @@ void TOpenSaveForm::FormCreate() {
     bCancel = &MakeSkinButton(*this, slots::kCancelSmall, plat::Ru("Выход"));
     bCancel->OnClick = [this](plat::TControl&) { CancelClick(); };
     SetFormFontName(*this, Settings().ScreenFontName);
+    KeyPreview = true; // the keys work whichever button has the focus
 }
 
 void TOpenSaveForm::SetSkin(const plat::Bitmap* skin) {
@@ -97,6 +98,17 @@ void TOpenSaveForm::Paint(plat::Canvas& canvas) {
         return;
     const layout::Rect from = slots::kWindow.Background();
     canvas.CopyRect(plat::Bounds(0, 0, from.width, from.height), *skin_, ToRect(from), plat::RasterOp::SrcCopy);
+}
+
+void TOpenSaveForm::KeyDown(plat::TKey& key, plat::TShiftState shift) {
+    TForm::KeyDown(key, shift);
+    if (key >= '1' && key < '1' + kSlotCount) {
+        SlotClick(key - '0');
+        key = 0;
+    } else if (key == plat::VK_ESCAPE) {
+        CancelClick();
+        key = 0;
+    }
 }
 
 void TOpenSaveForm::SlotClick(int slot) {

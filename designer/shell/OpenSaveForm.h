@@ -39,6 +39,8 @@ public:
 
     void DoShow() override;
     void Paint(plat::Canvas& canvas) override;
+    // From the keyboard: the digits 1 ... 8 choose that slot, Escape cancels.
+    void KeyDown(plat::TKey& key, plat::TShiftState shift) override;
 
 private:
     void FormCreate();

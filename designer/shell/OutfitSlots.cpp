@@ -4,10 +4,6 @@
 
 namespace {
 
-std::string Suffixed(const char* prefix, int cls) {
-    return std::string(prefix) + kClassCodes[cls];
-}
-
 int InRangeOr(int value, int low, int high, int fallback) {
     return value >= low && value <= high ? value : fallback;
 }
@@ -21,10 +17,6 @@ std::string SlotSection(int slot) {
 void WriteSlotRecord(plat::TRegIniFile& ini, std::string_view section, const TSlotRecord& record) {
     ini.WriteString(section, "Width", record.Width);
     ini.WriteString(section, "Height", record.Height);
-    for (int cls = 0; cls < kClassCount; ++cls)
-        ini.WriteInteger(section, Suffixed("ModelsItem", cls), record.WornModel[cls]);
-    for (int cls : kRackWriteOrder)
-        ini.WriteInteger(section, Suffixed("ModelView", cls), record.RackItem[cls]);
     ini.WriteInteger(section, "ModelView", record.FrontRack);
 }
 
@@ -33,12 +25,6 @@ TSlotRecord ReadSlotRecord(plat::TRegIniFile& ini, std::string_view section, con
     TSlotRecord record;
     record.Width = ini.ReadString(section, "Width", standardWidth);
     record.Height = ini.ReadString(section, "Height", standardHeight);
-    for (int cls = 0; cls < kClassCount; ++cls) {
-        const int worn = ini.ReadInteger(section, Suffixed("ModelsItem", cls), -1);
-        record.WornModel[cls] = worn < -1 ? -1 : worn;
-        const int item = ini.ReadInteger(section, Suffixed("ModelView", cls), 0);
-        record.RackItem[cls] = item < 0 ? 0 : item;
-    }
     record.FrontRack = InRangeOr(ini.ReadInteger(section, "ModelView", kDefaultFrontRack), 0,
                                  kClothingRackCount - 1, kDefaultFrontRack);
     return record;

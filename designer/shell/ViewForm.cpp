@@ -12,7 +12,6 @@
 #include "designer/shell/Pictures.h"
 #include "designer/shell/Settings.h"
 #include "designer/shell/SkinControls.h"
-#include "platform/core/Platform.h"
 #include "platform/print/PrinterProvider.h"
 #include "platform/text/Cp1251.h"
 #include "platform/ui/Application.h"
@@ -81,8 +80,6 @@ void TViewForm::FormCreate() {
     RegisterFont(DataFile(Settings().PatternFontFile), Settings().PatternFontName);
     RegisterProgramCursors();
     LoadPictures();
-    const int bits = plat::Platform::Current().ScreenBitsPerPixel();
-    AnimationsEnabled = bits == 16 || bits == 24;
     MakeButtons();
     MakeWardrobe();
     MakeGroups();
@@ -121,7 +118,7 @@ void TViewForm::MakeButtons() {
 }
 
 void TViewForm::MakeWardrobe() {
-    screenWardrobe_ = std::make_unique<TWardrobeOnScreen>(*this, *this, fon_);
+    screenWardrobe_ = std::make_unique<TWardrobeOnScreen>(*this, *this, fon_, faseWindow_);
     screenWardrobe_->OnModified = [this] { Modified = true; };
     screenWardrobe_->OnRackChosen = [this](int rack) { ShowRack(rack); };
     screenWardrobe_->OnShowPatterns = [this] { bShowModelClick(); };
@@ -230,6 +227,7 @@ void TViewForm::HandOutSkin() {
     for (TFlyBitmap* fly : {FlyBitmapOk, FlyBitmapV, FlyBitmapD})
         fly->OrgImage = &letters_;
     slots_->SetSkin(skin);
+    screenWardrobe_->SetSkin(skin);
 }
 
 void TViewForm::SetSubWindows(TSubWindows* windows) {
@@ -324,8 +322,9 @@ void TViewForm::HandleMessage(const plat::TMessage& message) {
         Refresh();
         return;
     }
-    // The doll / pattern-panel exchange (WM_USER + 1 ... + 6) belongs to the wardrobe's
-    // coordinator; without the wardrobe there is nothing to exchange.
+    // The doll / pattern-panel exchange (WM_USER + 1 ... + 6) is sequenced by the coordinator.
+    if (message.Msg > plat::WM_USER && message.Msg <= plat::WM_USER + 6)
+        screenWardrobe_->Exchange.HandleMessage(static_cast<int>(message.Msg - plat::WM_USER));
 }
 
 void TViewForm::Refresh() {
@@ -346,7 +345,7 @@ void TViewForm::ShowRack(int index) {
 void TViewForm::MouseDown(plat::TMouseButton button, plat::TShiftState shift, int x, int y) {
     TForm::MouseDown(button, shift, x, y);
     if (wardrobe_)
-        wardrobe_->Trigger();
+        wardrobe_->Trigger(x, y);
 }
 
 void TViewForm::WithHintsOff(const std::function<void()>& action) {
@@ -369,7 +368,13 @@ void TViewForm::bShowModelClick() {
         TBusyScope busy;
         LoadPicture(faseWindow_, DataFile("Resource\\FsWindow.bmp"));
     }
+    screenWardrobe_->Surprises.Stop();
     plat::PostMessage(this, plat::WM_USER + 1);
+}
+
+void TViewForm::RestoreClick() {
+    Load(/*silent=*/false);
+    screenWardrobe_->ModelShow->LoadDescription();
 }
 
 void TViewForm::HelpClick() {
@@ -382,11 +387,12 @@ void TViewForm::PrintClick() {
         plat::ShowMessage(plat::Ru("Ни один принтер не установлен в системе"));
         return;
     }
-    if (!wardrobe_ || !wardrobe_->AnythingWorn()) {
+    if ((!wardrobe_ || !wardrobe_->AnythingWorn()) && !screenWardrobe_->Exchange.Shown()) {
         Fly(*FlyBitmapV, nullptr);
         return;
     }
     WithHintsOff([this] { windows_->ShowPatternPrint(*this); });
+    screenWardrobe_->ModelShow->LoadDescription();
 }
 
 void TViewForm::bPrintDollClick() {
@@ -394,7 +400,7 @@ void TViewForm::bPrintDollClick() {
         plat::ShowMessage(plat::Ru("Ни один принтер не установлен в системе"));
         return;
     }
-    if (!wardrobe_) {
+    if (!wardrobe_ || !wardrobe_->DollVisible()) {
         Fly(*FlyBitmapD, nullptr);
         return;
     }
@@ -420,10 +426,9 @@ void TViewForm::CloseQuery(bool& canClose) {
 }
 
 void TViewForm::Fly(TFlyBitmap& message, TMinWindow* target) {
-    if (&message == FlyBitmapOk) {
+    // Out of the target to the whole picture, and back into it.
+    if (&message == FlyBitmapOk)
         FlyBitmapOk->MinWindow1 = target;
-        FlyBitmapOk->MinWindow2 = target;
-    }
     message.BringToFront();
     message.SetEnabled(true);
 }

@@ -9,24 +9,6 @@
 #include "platform/text/Cp1251.h"
 #include "platform/ui/Dialogs.h"
 
-namespace {
-
-// The outfit's record as the window and the wardrobe hold it now.
-TSlotRecord CurrentRecord(TSubWindows& windows, TOutfitWardrobe* wardrobe, int frontRack) {
-    TSlotRecord record;
-    const TMeasureTexts texts = windows.MeasureTexts();
-    record.Width = texts.Width;
-    record.Height = texts.Height;
-    for (int cls = 0; cls < kClassCount; ++cls) {
-        record.WornModel[cls] = wardrobe ? wardrobe->WornModel(cls) : -1;
-        record.RackItem[cls] = wardrobe ? wardrobe->RackItem(cls) : 0;
-    }
-    record.FrontRack = frontRack;
-    return record;
-}
-
-} // namespace
-
 bool TViewForm::Save() {
     const TSlotAnswer answer = slots_->Ask(plat::Ru("Сохранить изменения ?"));
     if (answer == TSlotAnswer::Cancelled)
@@ -40,7 +22,8 @@ bool TViewForm::Save() {
             plat::TRegIniFile ini(kProductKey);
             if (wardrobe_)
                 wardrobe_->SaveState(ini, section);
-            WriteSlotRecord(ini, section, CurrentRecord(*windows_, wardrobe_, VisibleRack()));
+            const TMeasureTexts texts = windows_->MeasureTexts();
+            WriteSlotRecord(ini, section, {texts.Width, texts.Height, VisibleRack()});
         }
         plat::RegistryFlush();
     } catch (const plat::Exception& error) {
@@ -67,7 +50,7 @@ void TViewForm::Load(bool silent) {
         const TSlotRecord record = ReadSlotRecord(ini, section, standard.Width, standard.Height);
         windows_->SetMeasureTexts({record.Width, record.Height});
         if (wardrobe_)
-            wardrobe_->LoadState(ini, section, record, silent);
+            wardrobe_->LoadState(ini, section, silent);
     }
     if (!silent) {
         Fly(*FlyBitmapOk, MinWindowLoad);
@@ -78,8 +61,4 @@ void TViewForm::Load(bool silent) {
 
 void TViewForm::SaveClick() {
     Save();
-}
-
-void TViewForm::RestoreClick() {
-    Load(/*silent=*/false);
 }

@@ -4,6 +4,7 @@
 #include "designer/layout/SkinLayout.h"
 #include "designer/shell/Pictures.h"
 #include "designer/shell/Settings.h"
+#include "platform/ui/Messages.h"
 
 namespace screen = layout::screen;
 
@@ -30,7 +31,7 @@ layout::Rect ViewPlace(int cls) {
 } // namespace
 
 TWardrobeOnScreen::TWardrobeOnScreen(plat::TControl& window, plat::TMessageTarget& mainWindow,
-                                     const plat::Bitmap& background)
+                                     const plat::Bitmap& background, const plat::Bitmap& patternFrames)
     : window_(window) {
     fabrics_.SetSheets(Resource("FillsS.bmp"), Resource("FillsM.bmp"));
     fsView_ = Resource("FsView.bmp");
@@ -42,14 +43,14 @@ TWardrobeOnScreen::TWardrobeOnScreen(plat::TControl& window, plat::TMessageTarge
     BrushSelect->SetUp();
     BrushSelect->SetVisible(false);
 
-    for (int cls = 0; cls < kClassCount; ++cls) {
+    for (int cls = 0; cls < wardrobe::kClassCount; ++cls) {
         Classes[size_t(cls)] = std::make_unique<wardrobe::TClassModels>(cls);
         AllModels.cm[size_t(cls)] = Classes[size_t(cls)].get();
     }
     AllModels.BrushSelect = BrushSelect;
     AllModels.MainWindow = &mainWindow;
 
-    for (int cls = 0; cls < kClassCount; ++cls) {
+    for (int cls = 0; cls < wardrobe::kClassCount; ++cls) {
         auto& view = window.Make<wardrobe::TModelView>();
         const layout::Rect place = ViewPlace(cls);
         view.SetBounds(place.x, place.y, place.width, place.height);
@@ -64,6 +65,7 @@ TWardrobeOnScreen::TWardrobeOnScreen(plat::TControl& window, plat::TMessageTarge
                 OnModified();
         };
         view.OnGarmentReturned = [this](wardrobe::TClassModels& c) { GarmentReturned(c); };
+        view.PatternsShown = [this] { return Exchange.Shown(); };
         view.SetVisible(false);
         Views[size_t(cls)] = &view;
     }
@@ -86,10 +88,38 @@ TWardrobeOnScreen::TWardrobeOnScreen(plat::TControl& window, plat::TMessageTarge
             OnShowPatterns();
     };
     Models->SetVisible(false);
+
+    ModelShow = &window.Make<wardrobe::TModelShow>();
+    ModelShow->SetBounds(screen::kPatternPanel.x, screen::kPatternPanel.y, screen::kPatternPanel.width,
+                         screen::kPatternPanel.height);
+    ModelShow->OrgImage = &patternFrames;
+    ModelShow->AllModes = &AllModels;
+    ModelShow->MainWindow = &mainWindow;
+    ModelShow->OnModified = [this] {
+        if (OnModified)
+            OnModified();
+    };
+    ModelShow->OnHidePatterns = [&mainWindow] { plat::PostMessage(&mainWindow, plat::WM_USER + 2); };
+    ModelShow->SetVisible(false);
+    AllModels.OnChangeModel = [this] { ModelShow->LoadDescription(); };
+
+    Exchange.Models = Models;
+    Exchange.ModelShow = ModelShow;
+    Exchange.Start();
+    AnimationsEnabled = wardrobe::ScreenEffects();
+    zamor_ = Resource("Zamor.bmp");
+    Surprises.MakeAnimations(window, &zamor_);
 }
 
 TWardrobeOnScreen::~TWardrobeOnScreen() {
+    Surprises.Stop();
+    Exchange.Finish();
+    AllModels.OnChangeModel = nullptr;
     // The components refer to the classes and the catalogue held here: they go first.
+    window_.Free(*ModelShow);
+    for (wardrobe::TZamorI* surprise : Surprises.ZamorI)
+        if (surprise)
+            window_.Free(*surprise);
     for (wardrobe::TModelView* view : Views)
         window_.Free(*view);
     window_.Free(*Models);
@@ -106,41 +136,24 @@ void TWardrobeOnScreen::ShowAll() {
 
 void TWardrobeOnScreen::SaveState(plat::TRegIniFile& ini, const std::string& section) {
     AllModels.SaveState(ini, section);
+    Models->SaveState(ini, section);
+    for (const wardrobe::TModelView* view : Views)
+        view->SaveState(ini, section);
 }
 
-int TWardrobeOnScreen::WornModel(int cls) {
-    return Models->Items[size_t(cls)].NumModel;
-}
-
-int TWardrobeOnScreen::RackItem(int cls) {
-    return Classes[size_t(cls)]->ItemIndex();
-}
-
-void TWardrobeOnScreen::LoadState(plat::TRegIniFile& ini, const std::string& section, const TSlotRecord& record,
-                                  bool silent) {
+void TWardrobeOnScreen::LoadState(plat::TRegIniFile& ini, const std::string& section, bool silent) {
     if (!silent) {
         Models->TakeOffAll();
         AllModels.Unload();
     }
     AllModels.Load(kAvailWidth, kAvailHeight, section, &ini);
     Models->SetUp();
-    for (int cls = 0; cls < kClassCount; ++cls) {
-        const int worn = record.WornModel[size_t(cls)];
-        Models->Items[size_t(cls)].NumModel = worn < Classes[size_t(cls)]->Count() ? worn : -1;
+    Models->LoadState(ini, section);
+    for (wardrobe::TModelView* view : Views) {
+        view->SetUp(&ini, section);
+        view->Invalidate();
     }
-    Models->RefreshMenu();
-    Models->Invalidate();
-    SetUpViews(nullptr, section, &record);
-}
-
-void TWardrobeOnScreen::SetUpViews(plat::TRegIniFile* ini, const std::string& section, const TSlotRecord* record) {
-    for (int cls = 0; cls < kClassCount; ++cls) {
-        wardrobe::TModelView& view = *Views[size_t(cls)];
-        view.SetUp(ini, section);
-        if (record)
-            Classes[size_t(cls)]->SetItemIndex(record->RackItem[size_t(cls)]);
-        view.Invalidate();
-    }
+    ModelShow->LoadDescription();
 }
 
 void TWardrobeOnScreen::ShowRack(int index) {
@@ -164,4 +177,6 @@ void TWardrobeOnScreen::Refresh() {
             view->Invalidate();
     if (Models->Visible())
         Models->Invalidate();
+    if (ModelShow->Visible())
+        ModelShow->Invalidate();
 }

@@ -94,6 +94,8 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     if (control_.buffer_.Empty())
         return;
     QPainter painter(this);
+    // On a scaled screen every pixel becomes a square, never a blur.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(0, 0, ImageOf(control_.buffer_));
 }
 
@@ -316,7 +318,11 @@ void TControl::PaintBufferIfStale() {
 }
 
 Bitmap TControl::Snapshot() {
-    return BitmapOf(widget_->grab().toImage());
+    QImage image = widget_->grab().toImage();
+    // On a scaled screen the grab holds factor x factor screen pixels per pixel of ours.
+    if (image.size() != widget_->size())
+        image = image.scaled(widget_->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return BitmapOf(image);
 }
 
 TPoint TControl::ClientToScreen(TPoint point) const {

@@ -5,6 +5,9 @@
 #include "designer/shell/Settings.h"
 #include "designer/shell/ViewForm.h"
 #include "platform/files/WinPath.h"
+#include "platform/print/PrinterProvider.h"
+#include "platform/print/RecordingPrinter.h"
+#include "platform/ui/Messages.h"
 #include "platform/text/Cp1251.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Synthetic.h"
@@ -27,11 +30,8 @@ public:
         const int8_t bytes[] = {2, -1, 5};
         ini.WriteBinaryData(section, "pl03", bytes, 3);
     }
-    int WornModel(int cls) override { return Worn[cls]; }
-    int RackItem(int cls) override { return Racks[cls]; }
-    void LoadState(plat::TRegIniFile& ini, const std::string& section, const TSlotRecord& record,
-                   bool silent) override {
-        Loaded = record;
+    void LoadState(plat::TRegIniFile& ini, const std::string& section, bool silent) override {
+        LoadedSection = section;
         LoadedSilent = silent;
         int8_t bytes[4] = {-1, -1, -1, -1};
         ini.ReadBinaryData(section, "pl03", bytes, 4);
@@ -39,16 +39,26 @@ public:
     }
     void ShowRack(int index) override { Shown = index; }
     bool AnythingWorn() override { return false; }
-    void Trigger() override { ++Triggers; }
-    void Refresh() override {}
+    bool DollVisible() override { return false; }
+    void Trigger(int, int) override { ++Triggers; }
+    void Refresh() override { ++Refreshes; }
 
-    std::array<int, kClassCount> Worn{-1, 4, -1, -1, -1, 2, 0, -1};
-    std::array<int, kClassCount> Racks{0, 4, 1, 0, 3, 2, 5, 1};
-    TSlotRecord Loaded{};
+    std::string LoadedSection;
     bool LoadedSilent = false;
     std::vector<int> Materials;
     int Shown = -1;
     int Triggers = 0;
+    int Refreshes = 0;
+};
+
+// Keeps the measurement texts as the pattern-print window would.
+class TMeasuresOnly : public TNoSubWindows {
+public:
+    void SetMeasureTexts(const TMeasureTexts& texts) override {
+        Set = texts;
+        TNoSubWindows::SetMeasureTexts(texts);
+    }
+    TMeasureTexts Set;
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -69,6 +79,7 @@ protected:
     TViewForm& MakeView() {
         view_ = std::make_unique<TViewForm>(std::make_unique<TMusic>(std::make_unique<TFakeMidiPlayer>(Player)));
         view_->SetWardrobe(&Wardrobe);
+        view_->SetSubWindows(&Windows);
         return *view_;
     }
     // The slots window answers by the button the child presses; records the question.
@@ -82,6 +93,7 @@ protected:
 
     TFakeMidiPlayer::Log Player;
     TRecordingWardrobe Wardrobe;
+    TMeasuresOnly Windows;
     std::vector<std::string> Boxes;
     std::vector<std::string> Questions;
 
@@ -101,7 +113,9 @@ TEST_F(MainWindowTest, FirstShowingBringsTheSavedRackForwardAndFollowsTheSoundSe
     TViewForm& view = MakeView();
     view.Init();
     EXPECT_TRUE(Wardrobe.LoadedSilent);
-    EXPECT_EQ(Wardrobe.Loaded.Width, "7,1");
+    EXPECT_EQ(Wardrobe.LoadedSection, "States2");
+    EXPECT_EQ(Windows.Set.Width, "7,1");
+    EXPECT_EQ(Windows.Set.Height, "30.0");
     EXPECT_EQ(view.Slots().Slot, 2);
     view.Ready();
     EXPECT_EQ(view.VisibleRack(), 4);
@@ -162,25 +176,13 @@ TEST_F(MainWindowTest, SaveToSlotThreeWritesEveryValueAndRestoringReadsThemBackL
     ASSERT_TRUE(reg.OpenKeyReadOnly("Software\\Vertalis\\Velmora\\States3"));
     EXPECT_EQ(reg.ReadString("Width"), "6.5");
     EXPECT_EQ(reg.ReadString("Height"), "30.0");
-    const char* codes[] = {"Wn", "Pl", "Br", "Bl", "Hl", "Yu", "Sh", "Tf"};
-    for (int cls = 0; cls < kClassCount; ++cls) {
-        EXPECT_EQ(reg.ReadString(std::string("ModelsItem") + codes[cls]), std::to_string(Wardrobe.Worn[cls]));
-        EXPECT_EQ(reg.ReadString(std::string("ModelView") + codes[cls]), std::to_string(Wardrobe.Racks[cls]));
-    }
     EXPECT_EQ(reg.ReadString("ModelView"), "3");
-    // Exactly these values and no others (the store keeps names sorted, not in writing order).
-    std::vector<std::string> names = reg.GetValueNames();
-    std::vector<std::string> order{"pl03",         "Width",        "Height",       "ModelsItemWn", "ModelsItemPl",
-                                         "ModelsItemBr", "ModelsItemBl", "ModelsItemHl", "ModelsItemYu", "ModelsItemSh",
-                                         "ModelsItemTf", "ModelViewWn",  "ModelViewPl",  "ModelViewHl",  "ModelViewBr",
-                                         "ModelViewBl",  "ModelViewYu",  "ModelViewSh",  "ModelViewTf",  "ModelView"};
-    std::sort(names.begin(), names.end());
-    std::sort(order.begin(), order.end());
-    EXPECT_EQ(names, order);
+    // The wardrobe's values and the window's own, nothing else (names are kept sorted).
+    EXPECT_EQ(reg.GetValueNames(), (std::vector<std::string>{"Height", "ModelView", "pl03", "Width"}));
     reg.CloseKey();
 
-    // Restore slot 3 after changing everything: the record comes back, the front rack stays.
-    Wardrobe.Loaded = {};
+    // Restore slot 3 after changing everything: the values come back, the front rack stays.
+    Windows.Set = {};
     view.ShowRack(0);
     view.Modified = true;
     Answer(view, [](TOpenSaveForm& slots) {
@@ -191,9 +193,8 @@ TEST_F(MainWindowTest, SaveToSlotThreeWritesEveryValueAndRestoringReadsThemBackL
     view.RestoreClick();
     EXPECT_EQ(Questions.back(), plat::Ru("Восстановить сохраненную информацию ?"));
     EXPECT_FALSE(Wardrobe.LoadedSilent);
-    EXPECT_EQ(Wardrobe.Loaded.WornModel, Wardrobe.Worn);
-    EXPECT_EQ(Wardrobe.Loaded.RackItem, Wardrobe.Racks);
-    EXPECT_EQ(Wardrobe.Loaded.FrontRack, 3);
+    EXPECT_EQ(Wardrobe.LoadedSection, "States3");
+    EXPECT_EQ(Windows.Set.Width, "6.5");
     EXPECT_EQ(Wardrobe.Materials, (std::vector<int>{2, -1, 5, -1}));
     EXPECT_EQ(view.VisibleRack(), 0);
     EXPECT_FALSE(view.Modified);
@@ -242,6 +243,37 @@ TEST_F(MainWindowTest, ASaveTheDiskRefusesKeepsModifiedAndSaysSo) {
     EXPECT_NE(Boxes[0].find(plat::Ru("Не удалось сохранить")), std::string::npos);
     std::filesystem::remove_all(file);
     plat::RegistryReset();
+}
+
+TEST_F(MainWindowTest, RefreshesPostedBeforeTheFirstIsHandledRunOnceAndPrintingWithoutAGarmentFlies) {
+    TViewForm& view = MakeView();
+    view.Init();
+    view.Ready();
+    plat::DrainPostedMessages();
+    Wardrobe.Refreshes = 0;
+    for (int i = 0; i < 5; ++i)
+        view.PostRefresh();
+    plat::DrainPostedMessages();
+    EXPECT_EQ(Wardrobe.Refreshes, 1);
+    view.PostRefresh();
+    plat::DrainPostedMessages();
+    EXPECT_EQ(Wardrobe.Refreshes, 2);
+
+    // Nothing worn: the "nothing to print" messages fly instead of the print windows opening
+    // (with a printer installed).
+    plat::PrinterList printers;
+    printers.Add<plat::RecordingPrinter>("Test");
+    plat::PrinterProviderGuard guard(printers);
+    view.PrintClick();
+    EXPECT_TRUE(view.FlyBitmapV->Enabled());
+    view.bPrintDollClick();
+    EXPECT_TRUE(view.FlyBitmapD->Enabled());
+    EXPECT_TRUE(Boxes.empty());
+    plat::PrinterList none;
+    plat::PrinterProviderGuard noPrinter(none);
+    view.PrintClick();
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0], plat::Ru("Ни один принтер не установлен в системе"));
 }
 
 TEST_F(MainWindowTest, APressOnTheBackgroundStartsASurpriseAndClassButtonsChooseRacks) {

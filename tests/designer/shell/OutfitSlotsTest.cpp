@@ -4,6 +4,7 @@
 #include "designer/shell/OutfitSlots.h"
 #include "designer/shell/Settings.h"
 #include "platform/core/Exceptions.h"
+#include "platform/ui/Synthetic.h"
 
 #include "FreshPrefix.h"
 
@@ -17,15 +18,11 @@ protected:
     void TearDown() override { plat::RegistryReset(); }
 };
 
-TEST_F(OutfitSlotsTest, ASlotNeverWrittenGivesTheNakedDollAndTheStandardMeasures) {
+TEST_F(OutfitSlotsTest, ASlotNeverWrittenGivesTheStandardMeasuresAndTheDressesRack) {
     plat::TRegIniFile ini(kProductKey);
     const TSlotRecord r = ReadSlotRecord(ini, SlotSection(5), "6.5", "30.0");
     EXPECT_EQ(r.Width, "6.5");
     EXPECT_EQ(r.Height, "30.0");
-    for (int cls = 0; cls < kClassCount; ++cls) {
-        EXPECT_EQ(r.WornModel[cls], -1);
-        EXPECT_EQ(r.RackItem[cls], 0);
-    }
     EXPECT_EQ(r.FrontRack, 1);
     EXPECT_EQ(ReadDefaultSlot(ini), 1);
     EXPECT_TRUE(ReadSoundSetting(ini));
@@ -44,11 +41,6 @@ TEST_F(OutfitSlotsTest, ValuesOutsideTheirRangeFallBackToTheDefaults) {
         EXPECT_EQ(ReadFrontRack(ini, 1), 1) << rack;
         EXPECT_EQ(ReadSlotRecord(ini, "States1", "", "").FrontRack, 1) << rack;
     }
-    ini.WriteString("States1", "ModelsItemPl", "-7");
-    ini.WriteString("States1", "ModelViewPl", "-2");
-    const TSlotRecord r = ReadSlotRecord(ini, "States1", "", "");
-    EXPECT_EQ(r.WornModel[1], -1);
-    EXPECT_EQ(r.RackItem[1], 0);
 }
 
 TEST_F(OutfitSlotsTest, TheSlotsWindowWritesTheLastSlotAsDefaultWhenItGoes) {
@@ -66,9 +58,19 @@ TEST_F(OutfitSlotsTest, TheSlotsWindowWritesTheLastSlotAsDefaultWhenItGoes) {
         slots.OnShow = [](plat::TForm& form) { static_cast<TOpenSaveForm&>(form).bCancel->Click(); };
         EXPECT_EQ(slots.Ask("?"), TSlotAnswer::Cancelled);
         EXPECT_EQ(slots.Slot, 7);
+        // From the keyboard: a digit chooses its slot, Escape cancels.
+        slots.OnShow = [](plat::TForm& form) { plat::SendKey(form, '4', {}, "4"); };
+        EXPECT_EQ(slots.Ask("?"), TSlotAnswer::SlotChosen);
+        EXPECT_EQ(slots.Slot, 4);
+        slots.OnShow = [](plat::TForm& form) {
+            plat::SendKey(form, '9', {}, "9"); // no ninth slot: nothing happens
+            plat::SendKey(*static_cast<TOpenSaveForm&>(form).No, plat::VK_ESCAPE);
+        };
+        EXPECT_EQ(slots.Ask("?"), TSlotAnswer::Cancelled);
+        EXPECT_EQ(slots.Slot, 4);
     }
     plat::TRegIniFile ini(kProductKey);
-    EXPECT_EQ(ini.ReadString("", "DefaultSlot", ""), "7");
+    EXPECT_EQ(ini.ReadString("", "DefaultSlot", ""), "4"); // the slot used last
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // A child's whole session on the main window with the CD's wardrobe, by synthetic mouse input:
 // the dresses rack, a dress dragged onto the doll, a fabric from the drum dropped on one of its
 // pieces, the outfit saved to slot 3; then a new window restores slot 3 and shows the same doll.
+#include "designer/shell/Busy.h"
 #include "designer/shell/OutfitSlots.h"
 #include "designer/shell/Settings.h"
 #include "designer/shell/ViewForm.h"
@@ -8,6 +9,7 @@
 #include "platform/files/WinPath.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/DragDrop.h"
+#include "platform/ui/Messages.h"
 #include "platform/ui/Synthetic.h"
 #include "platform/ui/Timer.h"
 
@@ -154,13 +156,57 @@ TEST_F(SessionTest, DressColourSaveRestartAndRestoreGiveTheSameDollAndValues) {
 
     plat::TRegistry reg;
     ASSERT_TRUE(reg.OpenKeyReadOnly("Software\\Vertalis\\Velmora\\States3"));
+    // Every value of a slot, as strings, and one binary value per model of the wardrobe.
+    size_t models = 0;
+    for (const auto& cls : w2.Classes)
+        models += size_t(cls->Count());
+    const char* codes[] = {"Wn", "Pl", "Br", "Bl", "Hl", "Yu", "Sh", "Tf"};
+    for (const char* code : codes) {
+        EXPECT_NO_THROW(reg.ReadString(std::string("ModelsItem") + code)) << code;
+        EXPECT_NO_THROW(reg.ReadString(std::string("ModelView") + code)) << code;
+    }
+    EXPECT_EQ(reg.GetValueNames().size(), models + 8 + 8 + 3);
     EXPECT_EQ(reg.ReadString("ModelsItemPl"), "1");
+    EXPECT_EQ(reg.ReadString("ModelsItemWn"), "-1");
+    EXPECT_EQ(reg.ReadString("Width"), "6.5");
+    EXPECT_EQ(reg.ReadString("Height"), "30.0");
     EXPECT_EQ(reg.ReadString("ModelViewPl"), "1");
     EXPECT_EQ(reg.ReadString("ModelView"), "1");
     std::vector<int8_t> stored(materialsBefore.size());
     EXPECT_EQ(reg.ReadBinaryData(dressValue, stored.data(), int(stored.size())), int(stored.size()));
     EXPECT_EQ(std::vector<int>(stored.begin(), stored.end()), materialsBefore);
     again.reset();
+}
+
+TEST_F(SessionTest, PatternsOpenAfterTheDollDissolvesAndTheDollReturnsAfterThePanelCloses) {
+    auto view = NewWindow();
+    TWardrobeOnScreen& w = view->Wardrobe();
+    view->ShowRack(kPl);
+    w.Models->Dress(*w.Classes[kPl]);
+    const auto settle = [&] {
+        for (int i = 0; i < 400; ++i) {
+            plat::DrainPostedMessages();
+            Advance(10);
+        }
+        plat::DrainPostedMessages();
+    };
+    view->bShowModelClick();
+    settle();
+    EXPECT_TRUE(w.Exchange.Shown());
+    EXPECT_TRUE(w.ModelShow->Visible());
+    EXPECT_FALSE(w.Models->Visible());
+    EXPECT_EQ(BusyDepth(), 0);
+    // Showing them again while shown changes nothing.
+    view->bShowModelClick();
+    settle();
+    EXPECT_TRUE(w.ModelShow->Visible());
+
+    plat::PostMessage(view.get(), plat::WM_USER + 2);
+    settle();
+    EXPECT_FALSE(w.Exchange.Shown());
+    EXPECT_FALSE(w.ModelShow->Visible());
+    EXPECT_TRUE(w.Models->Visible());
+    EXPECT_EQ(BusyDepth(), 0);
 }
 
 } // namespace
