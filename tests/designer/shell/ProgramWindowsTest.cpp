@@ -10,6 +10,7 @@
 #include "platform/print/PrinterProvider.h"
 #include "platform/print/RecordingPrinter.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Keys.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Synthetic.h"
 #include "platform/ui/Timer.h"
@@ -190,6 +191,33 @@ TEST_F(ProgramWindowsTest, HelpOpensOnItsTopicAndItsAboutBoxInItsMiddle) {
     view.Wardrobe().Models->Dress(*view.Wardrobe().Classes[kPl]);
     Press(*view.Print);
     EXPECT_EQ(topics, (std::vector<std::string>{"main", "key_print_v"}));
+}
+
+TEST_F(ProgramWindowsTest, EscapeClosesTheHelpAndPrintingWindowsWhereverTheFocusIs) {
+    Dress();
+    TViewForm& view = windows_->View();
+    TPrintSubWindows& sub = windows_->SubWindows();
+    std::vector<std::string> closed;
+    const auto escapeOn = [&](plat::TControl& target, const char* name) {
+        return [&target, &closed, name](plat::TForm& form) {
+            plat::SendKey(target, plat::VK_ESCAPE);
+            if (!form.Visible())
+                closed.push_back(name);
+            form.Close();
+        };
+    };
+    // In a measurement field the key goes to the window first: a typed Escape never edits.
+    sub.Patterns.OnShow = [&](plat::TForm& form) {
+        sub.Patterns.sW1->SetFocus();
+        escapeOn(*sub.Patterns.sW1, "patterns")(form);
+    };
+    sub.Doll.OnShow = escapeOn(sub.Doll, "doll");
+    sub.Help.OnShow = escapeOn(*sub.Help.RtfView, "help");
+    Press(*view.Print);
+    Press(*view.bPrintDoll);
+    Press(*view.Help);
+    EXPECT_EQ(closed, (std::vector<std::string>{"patterns", "doll", "help"}));
+    EXPECT_EQ(sub.Patterns.Texts()[1], "6.5");
 }
 
 } // namespace
