@@ -14,6 +14,8 @@ int main(int argc, char** argv) {
     // The whole-number scale for big screens is the toolkit's: chosen before its first window.
     ApplyDesignerWindowScale();
     plat::EnsureUiApplication();
+    // Every text the designer shows is Russian, the print dialogs' too.
+    plat::UseToolkitLanguage("ru");
     std::unique_ptr<TDesignerWindows> windows = MakeDesignerWindows();
     return RunDesigner(options, *windows);
 }
