@@ -35,6 +35,7 @@ TPrintFormBase::TPrintFormBase(const layout::SkinWindow& window, const layout::S
     : window_(window) {
     SetClientSize(window.size.width, window.size.height);
     SetShowHint(true);
+    KeyPreview = true;
     lCaption = &Make<TCaptionBarPlus>();
     plat::SetName(*lCaption, "lCaption");
     lCaption->ShowNameActiv = lCaption->ShowNamePassiv = true;
@@ -149,6 +150,14 @@ void TPrintFormBase::Paint(plat::Canvas& canvas) {
     const layout::Rect r = window_.Background();
     canvas.CopyRect({0, 0, Width(), Height()}, *skin_, {r.x, r.y, r.x + Width(), r.y + Height()},
                     plat::RasterOp::SrcCopy);
+}
+
+void TPrintFormBase::KeyDown(plat::TKey& key, plat::TShiftState shift) {
+    TForm::KeyDown(key, shift);
+    if (key == plat::VK_ESCAPE) {
+        ExitClick();
+        key = 0;
+    }
 }
 
 } // namespace printing

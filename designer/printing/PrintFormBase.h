@@ -52,6 +52,8 @@ public:
     void bHelpClick();
 
     void Paint(plat::Canvas& canvas) override;
+    // Escape closes the window, whichever field has the focus.
+    void KeyDown(plat::TKey& key, plat::TShiftState shift) override;
 
 protected:
     TBitmapButton& MakeButton(const layout::SkinButton& button, const char* hint);

@@ -2,6 +2,7 @@
 
 #include "platform/text/Cp1251.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -19,8 +20,9 @@ size_t SkipDigits(std::string_view s, size_t pos) {
     return pos;
 }
 
-// Length of the longest number at the start of `s`: sign, digits, a point with digits, an
-// exponent only when digits follow it.
+// Length of the longest number at the start of `s`: sign, digits, a decimal separator with
+// digits, an exponent only when digits follow it. The separator is a point or a comma: a child on
+// a Russian desktop types "8,5", and reading that as 8 would print every piece at the wrong size.
 size_t NumberLength(std::string_view s) {
     size_t pos = 0;
     if (pos < s.size() && (s[pos] == '+' || s[pos] == '-'))
@@ -28,7 +30,7 @@ size_t NumberLength(std::string_view s) {
     const size_t intStart = pos;
     pos = SkipDigits(s, pos);
     bool digits = pos > intStart;
-    if (pos < s.size() && s[pos] == '.') {
+    if (pos < s.size() && (s[pos] == '.' || s[pos] == ',')) {
         const size_t fracEnd = SkipDigits(s, pos + 1);
         if (fracEnd > pos + 1 || digits) {
             digits = digits || fracEnd > pos + 1;
@@ -65,6 +67,7 @@ double ReadMeasure(std::string_view text) {
     std::string number(s.substr(0, length));
     if (number[0] == '+')
         number.erase(0, 1);
+    std::replace(number.begin(), number.end(), ',', '.');
     double value = 0;
     // from_chars ignores the locale: a Russian desktop's decimal comma does not change reading.
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);

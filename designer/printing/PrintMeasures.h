@@ -20,8 +20,8 @@ inline constexpr std::array<double, kMeasureCount> kStandardValues = {30.0, 6.5,
 // A measurement above this many times the standard is a typing slip, not a doll.
 inline constexpr double kMaxTimesStandard = 10.0;
 
-// The value of a measurement text: the longest number with "." as the separator at its start
-// (leading blanks skipped); 0 when there is none.
+// The value of a measurement text: the longest number at its start, with "." or "," as the decimal
+// separator (leading blanks skipped); 0 when there is none.
 double ReadMeasure(std::string_view text);
 // One decimal, "." as the separator, the shortest such form: 15.4, 30.0.
 std::string FormatMeasure(double value);

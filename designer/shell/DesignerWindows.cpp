@@ -1,31 +1,28 @@
-// The designer's windows, made in start-up's order: the main window (with the outfit slots it
-// owns) and the about box. The pattern-print, help and doll-print windows join here when they are
-// part of the program; until then the main window's buttons for them open nothing.
-#include "designer/shell/DesignerWindows.h"
+#include "designer/shell/ProgramWindows.h"
 
-#include "designer/shell/AboutBox.h"
-#include "designer/shell/ViewForm.h"
+void TProgramWindows::Create(const std::function<void()>& pump) {
+    view_ = std::make_unique<TViewForm>(std::move(music_));
+    pump();
+    auto patterns = std::make_unique<printing::TSForm>();
+    pump();
+    auto help = std::make_unique<THelpForm>();
+    pump();
+    about_ = std::make_unique<TAboutBox>();
+    pump();
+    auto doll = std::make_unique<printing::TPCForm>();
+    pump();
+    Wire(std::move(patterns), std::move(help), std::move(doll));
+}
 
-namespace {
-
-class TProgramWindows : public TDesignerWindows {
-public:
-    void Create(const std::function<void()>& pump) override {
-        view_ = std::make_unique<TViewForm>();
-        pump();
-        about_ = std::make_unique<TAboutBox>();
-        pump();
-    }
-    void Init() override { view_->Init(); }
-    void ShowMain() override { view_->Ready(); }
-    plat::TForm& MainForm() override { return *view_; }
-
-private:
-    std::unique_ptr<TViewForm> view_;
-    std::unique_ptr<TAboutBox> about_;
-};
-
-} // namespace
+void TProgramWindows::Wire(std::unique_ptr<printing::TSForm> patterns, std::unique_ptr<THelpForm> help,
+                           std::unique_ptr<printing::TPCForm> doll) {
+    patternSource_ = std::make_unique<TWardrobePatternSource>(view_->Wardrobe());
+    dollSource_ = std::make_unique<TWardrobeDollSource>(view_->Wardrobe());
+    subWindows_ = std::make_unique<TPrintSubWindows>(std::move(patterns), std::move(help), std::move(doll));
+    subWindows_->SetSources(patternSource_.get(), dollSource_.get());
+    subWindows_->Help.ShowAbout = [this](const plat::TRect& over) { about_->Execute(over); };
+    view_->SetSubWindows(subWindows_.get());
+}
 
 std::unique_ptr<TDesignerWindows> MakeDesignerWindows() {
     return std::make_unique<TProgramWindows>();

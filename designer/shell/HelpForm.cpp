@@ -56,6 +56,7 @@ void THelpForm::FormCreate() {
     SetCaption("Velmora");
     SetClientSize(hl::kWindow.size.width, hl::kWindow.size.height);
     SetShowHint(true);
+    KeyPreview = true;
     plat::TFont font;
     font.Name = "MS Sans Serif";
     font.Bold = true;
@@ -174,6 +175,14 @@ void THelpForm::RtfViewJumped() {
     const TrtfView& view = RtfView->View();
     ScrollBar->SetVisible(view.OverflowsView());
     bMainTopic->SetVisible(view.CanGoBack());
+}
+
+void THelpForm::KeyDown(plat::TKey& key, plat::TShiftState shift) {
+    TForm::KeyDown(key, shift);
+    if (key == plat::VK_ESCAPE) {
+        ExitClick();
+        key = 0;
+    }
 }
 
 void THelpForm::ExitClick() {

@@ -52,6 +52,8 @@ public:
     void CopyClick();
 
     void Paint(plat::Canvas& canvas) override;
+    // Escape closes the window, as its exit buttons do.
+    void KeyDown(plat::TKey& key, plat::TShiftState shift) override;
 
 private:
     void FormCreate();

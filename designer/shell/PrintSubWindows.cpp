@@ -8,8 +8,16 @@ constexpr int kBackWidth = static_cast<int>(printing::TMeasure::BackWidth);
 } // namespace
 
 TPrintSubWindows::TPrintSubWindows(const printing::IPatternSource* patterns,
-                                   const printing::IDollSource* doll) {
+                                   const printing::IDollSource* doll)
+    : TPrintSubWindows(std::make_unique<printing::TSForm>(), std::make_unique<THelpForm>(),
+                       std::make_unique<printing::TPCForm>()) {
     SetSources(patterns, doll);
+}
+
+TPrintSubWindows::TPrintSubWindows(std::unique_ptr<printing::TSForm> patterns, std::unique_ptr<THelpForm> help,
+                                   std::unique_ptr<printing::TPCForm> doll)
+    : help_(std::move(help)), patterns_(std::move(patterns)), doll_(std::move(doll)), Help(*help_),
+      Patterns(*patterns_), Doll(*doll_) {
     Patterns.OpenHelp = [this](const std::string& key) { OpenHelp(Patterns, Help, key); };
     Doll.OpenHelp = [this](const std::string& key) { OpenHelp(Doll, Help, key); };
 }

@@ -8,11 +8,16 @@
 #include "designer/shell/HelpForm.h"
 #include "designer/shell/SubWindows.h"
 
+#include <memory>
+
 class TPrintSubWindows : public TSubWindows {
 public:
-    // The sources may be given later with SetSources; they are not owned.
+    // Makes the three windows. The sources may be given later with SetSources; they are not owned.
     TPrintSubWindows(const printing::IPatternSource* patterns = nullptr,
                      const printing::IDollSource* doll = nullptr);
+    // Takes windows made elsewhere (start-up makes them one by one while the intro plays).
+    TPrintSubWindows(std::unique_ptr<printing::TSForm> patterns, std::unique_ptr<THelpForm> help,
+                     std::unique_ptr<printing::TPCForm> doll);
 
     void SetSources(const printing::IPatternSource* patterns, const printing::IDollSource* doll);
 
@@ -25,7 +30,13 @@ public:
     void SetMeasureTexts(const TMeasureTexts& texts) override;
     TMeasureTexts StandardMeasureTexts() override;
 
-    THelpForm Help;
-    printing::TSForm Patterns;
-    printing::TPCForm Doll;
+private:
+    std::unique_ptr<THelpForm> help_;
+    std::unique_ptr<printing::TSForm> patterns_;
+    std::unique_ptr<printing::TPCForm> doll_;
+
+public:
+    THelpForm& Help;
+    printing::TSForm& Patterns;
+    printing::TPCForm& Doll;
 };

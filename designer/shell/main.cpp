@@ -1,6 +1,7 @@
 // The designer program: velmora [--no-intro].
 #include "designer/shell/DesignerWindows.h"
 #include "designer/shell/Startup.h"
+#include "designer/shell/WindowScaleSetting.h"
 #include "platform/ui/Application.h"
 
 int main(int argc, char** argv) {
@@ -10,7 +11,11 @@ int main(int argc, char** argv) {
         return 2;
     if (helpShown)
         return kExitNormal;
+    // The whole-number scale for big screens is the toolkit's: chosen before its first window.
+    ApplyDesignerWindowScale();
     plat::EnsureUiApplication();
+    // Every text the designer shows is Russian, the print dialogs' too.
+    plat::UseToolkitLanguage("ru");
     std::unique_ptr<TDesignerWindows> windows = MakeDesignerWindows();
     return RunDesigner(options, *windows);
 }

@@ -60,6 +60,16 @@ std::string HostOrEmpty(std::string_view winPath) {
     }
 }
 
+// Desktops show an entry's icon only from a picture file; a Windows shortcut's icon often is the
+// program itself (its icon resource), which as an Icon= value shows a broken picture in the menu.
+bool DesktopShowsIcon(std::string_view winPath) {
+    const std::string ext = ExtractFileExt(winPath);
+    for (const char* picture : {".png", ".svg", ".svgz", ".xpm"})
+        if (SameText(ext, picture))
+            return true;
+    return false;
+}
+
 bool WriteDesktopEntry(std::string_view linkPath, const ShellLink& link) {
     // The target need not exist yet (a shortcut may be made before its program is copied), so
     // its name is mapped without looking it up.
@@ -80,7 +90,7 @@ bool WriteDesktopEntry(std::string_view linkPath, const ShellLink& link) {
     if (!workDir.empty())
         text += "Path=" + DesktopValue(workDir) + "\n";
     std::string icon = HostOrEmpty(link.IconFile);
-    if (!icon.empty() && FileExists(link.IconFile))
+    if (!icon.empty() && FileExists(link.IconFile) && DesktopShowsIcon(link.IconFile))
         text += "Icon=" + DesktopValue(icon) + "\n";
     text += "Categories=Education;\n";
     text += "X-Vertalis-Link=" + DesktopValue(Cp1251ToUtf8(linkPath)) + "\n";

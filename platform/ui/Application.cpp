@@ -8,12 +8,15 @@
 #include "platform/ui/Timer.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QWidget>
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 #include <exception>
 #include <limits>
+#include <memory>
 
 namespace plat {
 
@@ -74,6 +77,22 @@ void EnsureUiApplication() {
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);
     StartPump();
+}
+
+bool UseToolkitLanguage(const std::string& language) {
+    // Kept for the application's life, as the application keeps a reference to it.
+    static QTranslator* installed = nullptr;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QString::fromStdString("qtbase_" + language),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    if (installed) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+    }
+    installed = translator.release();
+    QCoreApplication::installTranslator(installed);
+    return true;
 }
 
 bool RunGuarded(const std::function<void()>& handler) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 namespace plat {
 
@@ -12,6 +13,11 @@ namespace plat {
 // runs offscreen, as EnsureGuiApplication does. Also installs the timers' wake-up and the posted
 // message waker.
 void EnsureUiApplication();
+
+// The toolkit's own texts (the print and printer set-up dialogs, standard buttons) in `language`
+// ("ru"), from the toolkit's installed translations; English stays when they are not installed.
+// Needs the application (EnsureUiApplication). Returns whether the translation was loaded.
+bool UseToolkitLanguage(const std::string& language);
 
 // Runs one event handler; an exception it throws is shown through ShowError (replaceable in
 // tests) and swallowed. Returns false when the handler threw.

@@ -17,7 +17,10 @@ TEST(PrintMeasures, TextsReadAsTheirNumericPrefix) {
     };
     for (const Case& c : {Case{"13", 13}, Case{"  6.5", 6.5}, Case{"12abc", 12}, Case{"7.7.7", 7.7},
                           Case{".5", 0.5}, Case{"5.", 5}, Case{"1e1", 10}, Case{"2e", 2}, Case{"-3", -3},
-                          Case{"", 0}, Case{"abc", 0}, Case{"7,7", 7}, Case{".", 0}, Case{"+4", 4}})
+                          Case{"", 0}, Case{"abc", 0}, Case{".", 0}, Case{"+4", 4},
+                          // A Russian desktop's decimal comma counts as the point does.
+                          Case{"7,7", 7.7}, Case{"8,5см", 8.5}, Case{",5", 0.5}, Case{"7,7,7", 7.7},
+                          Case{"7.7,7", 7.7}, Case{",", 0}})
         EXPECT_DOUBLE_EQ(ReadMeasure(c.Text), c.Value) << '"' << c.Text << '"';
 }
 
@@ -37,6 +40,10 @@ TEST(PrintMeasures, LeavingAWidthRecomputesTheOtherTwo) {
     texts = {"x", "abc", "7.7", "13.8"}; // a non-number reads as 0
     FollowWidths(texts, TMeasure::BackWidth);
     EXPECT_EQ(texts, (TMeasureTexts{"x", "abc", "0.0", "0.0"}));
+
+    texts = {"30.0", "13,0", "7.7", "13.8"}; // typed with a comma
+    FollowWidths(texts, TMeasure::BackWidth);
+    EXPECT_EQ(texts, (TMeasureTexts{"30.0", "13,0", "15.4", "27.6"}));
 
     texts = {"45", "6.5", "7.7", "13.8"};
     FollowWidths(texts, TMeasure::Height);

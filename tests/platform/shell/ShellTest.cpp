@@ -92,6 +92,19 @@ TEST(ShellLink, SavedLinksReadBackAndGetDesktopEntries) {
         << entry;
     EXPECT_EQ(entry.find("Icon="), std::string::npos); // the icon file does not exist
 
+    // An icon shows in the menu only from a picture: a program as its own icon gives no Icon=.
+    ASSERT_TRUE(plat::ForceDirectories(win + "\\P"));
+    plat::WriteFileBytes(win + "\\P\\p.exe", "MZ");
+    plat::WriteFileBytes(win + "\\P\\p.png", "\x89PNG");
+    plat::ShellLink ownIcon{win + "\\P\\p.exe", "", win + "\\P", win + "\\P\\p.exe", 0};
+    ASSERT_TRUE(plat::SaveShellLink(win + "\\own.lnk", ownIcon));
+    EXPECT_EQ(testing_support::ReadHostFile(plat::DesktopEntryPath(win + "\\own.lnk")).find("Icon="), std::string::npos);
+    plat::ShellLink picture = ownIcon;
+    picture.IconFile = win + "\\P\\p.PNG";
+    ASSERT_TRUE(plat::SaveShellLink(win + "\\pic.lnk", picture));
+    EXPECT_NE(testing_support::ReadHostFile(plat::DesktopEntryPath(win + "\\pic.lnk")).find("Icon=" + dir + "/P/p.png\n"),
+              std::string::npos);
+
     plat::ShellLink bad = link;
     bad.Arguments = "a\r\nTarget=evil";
     EXPECT_FALSE(plat::SaveShellLink(win + "\\bad.lnk", bad));

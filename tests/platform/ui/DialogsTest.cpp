@@ -4,6 +4,7 @@
 #include "platform/text/Cp1251.h"
 #include "platform/ui/Application.h"
 
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -43,6 +44,15 @@ TEST(DialogsTest, RussianButtonTexts) {
     EXPECT_EQ(ButtonCaption(TModalResult::Yes), Ru("Да"));
     EXPECT_EQ(ButtonCaption(TModalResult::No), Ru("Нет"));
     EXPECT_EQ(ButtonCaption(TModalResult::Cancel), Ru("Отмена"));
+}
+
+TEST(DialogsTest, TheToolkitsOwnDialogsSpeakTheProgramsLanguage) {
+    plat::EnsureUiApplication();
+    ASSERT_TRUE(plat::UseToolkitLanguage("ru")) << "the toolkit's translations (scripts/install-deps)";
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print").toStdString(), "Печать");
+    // A language without translations leaves the loaded one in place.
+    EXPECT_FALSE(plat::UseToolkitLanguage("xx"));
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print").toStdString(), "Печать");
 }
 
 TEST(DialogsTest, GuardShowsTheExceptionsMessageAsAnError) {
