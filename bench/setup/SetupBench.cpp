@@ -11,6 +11,7 @@
 // for the write-back of the other's 200 MB. At the end the program prints each ratio from the
 // fastest runs and exits with 1 when one is above its target (1.2 and 1.5).
 #include "bench/support/FastestReporter.h"
+#include "bench/support/Turns.h"
 #include "platform/files/WinPath.h"
 #include "setup/install/ConsoleUI.h"
 #include "setup/install/Installer.h"
@@ -156,14 +157,7 @@ void BM_RequiredSpace(benchmark::State& state) {
 // Each reference and ours take turns (cp, install, cp, install, ...), so both meet the same
 // state of the machine.
 void RegisterBenchmarks() {
-    using Function = void (*)(benchmark::State&);
-    auto add = [](const char* name, Function function, int turn, int iterations) {
-        benchmark::RegisterBenchmark(name, function)
-            ->Arg(turn)
-            ->Iterations(iterations)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
-    };
+    const auto add = bench_support::AddTurn;
     for (int turn = 0; turn < kCopyTurns; ++turn) {
         add("BM_CpTree", BM_CpTree, turn, 1);
         add("BM_InstallTree", BM_InstallTree, turn, 1);

@@ -10,6 +10,7 @@
 // The CD is the build's (<build>/cd), or the folder VELMORA_BENCH_CD names. At the end the program
 // prints each ratio from the fastest runs and exits with 1 when one is above its target.
 #include "bench/support/FastestReporter.h"
+#include "bench/support/Turns.h"
 #include "platform/files/WinPath.h"
 #include "platform/graphics/RasterCanvas.h"
 #include "platform/registry/Registry.h"
@@ -148,14 +149,7 @@ void BM_PaintStartScreen(benchmark::State& state) {
 }
 
 void RegisterBenchmarks() {
-    using Function = void (*)(benchmark::State&);
-    auto add = [](const char* name, Function function, int turn, int iterations) {
-        benchmark::RegisterBenchmark(name, function)
-            ->Arg(turn)
-            ->Iterations(iterations)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
-    };
+    const auto add = bench_support::AddTurn;
     for (int turn = 0; turn < kInstallTurns; ++turn) {
         add("BM_SilentCd", BM_SilentCd, turn, 1);
         add("BM_WizardCd", BM_WizardCd, turn, 1);

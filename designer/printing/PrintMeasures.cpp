@@ -1,5 +1,6 @@
 #include "designer/printing/PrintMeasures.h"
 
+#include "platform/core/Numeric.h"
 #include "platform/text/Cp1251.h"
 
 #include <algorithm>
@@ -77,15 +78,8 @@ double ReadMeasure(std::string_view text) {
 }
 
 std::string FormatMeasure(double value) {
-    char buffer[64];
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
-    if (error != std::errc())
-        return "0.0";
-    std::string text(buffer, end);
-    if (text == "-0.0")
-        text = "0.0";
-    return text;
+    std::string text = plat::FormatFixed(value, 1);
+    return text == "-0.0" ? "0.0" : text;
 }
 
 void FollowWidths(TMeasureTexts& texts, TMeasure left) {

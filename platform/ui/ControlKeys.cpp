@@ -3,6 +3,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Control.h"
 #include "platform/ui/ControlWidget.h"
+#include "platform/ui/KeysQt.h"
 
 #include "platform/text/Cp1251.h"
 
@@ -12,34 +13,53 @@ namespace plat {
 
 namespace {
 
-TKey KeyOf(int qtKey) {
-    if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))
-        return static_cast<TKey>(qtKey); // the same ASCII codes
+struct KeyPair {
+    TKey Key;
+    int Qt;
+};
+// Keys whose codes differ; digits, letters and F1-F12 map by arithmetic. The first pair of a code
+// is the one sent for it (Return rather than keypad Enter).
+constexpr KeyPair kKeyPairs[] = {
+    {VK_BACK, Qt::Key_Backspace}, {VK_TAB, Qt::Key_Tab},       {VK_RETURN, Qt::Key_Return},
+    {VK_RETURN, Qt::Key_Enter},   {VK_SHIFT, Qt::Key_Shift},   {VK_CONTROL, Qt::Key_Control},
+    {VK_MENU, Qt::Key_Alt},       {VK_ESCAPE, Qt::Key_Escape}, {VK_SPACE, Qt::Key_Space},
+    {VK_PRIOR, Qt::Key_PageUp},   {VK_NEXT, Qt::Key_PageDown}, {VK_END, Qt::Key_End},
+    {VK_HOME, Qt::Key_Home},      {VK_LEFT, Qt::Key_Left},     {VK_UP, Qt::Key_Up},
+    {VK_RIGHT, Qt::Key_Right},    {VK_DOWN, Qt::Key_Down},     {VK_INSERT, Qt::Key_Insert},
+    {VK_DELETE, Qt::Key_Delete},
+};
+
+bool SameInBoth(int code) {
+    return (code >= Qt::Key_0 && code <= Qt::Key_9) || (code >= Qt::Key_A && code <= Qt::Key_Z); // ASCII
+}
+
+} // namespace
+
+TKey KeyFromQt(int qtKey) {
+    if (SameInBoth(qtKey))
+        return static_cast<TKey>(qtKey);
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
         return static_cast<TKey>(VK_F1 + (qtKey - Qt::Key_F1));
-    switch (qtKey) {
-    case Qt::Key_Backspace: return VK_BACK;
-    case Qt::Key_Tab: return VK_TAB;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Shift: return VK_SHIFT;
-    case Qt::Key_Control: return VK_CONTROL;
-    case Qt::Key_Alt: return VK_MENU;
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Delete: return VK_DELETE;
-    default: return 0;
+    for (const KeyPair& pair : kKeyPairs) {
+        if (pair.Qt == qtKey)
+            return pair.Key;
     }
+    return 0;
 }
+
+int QtKeyOf(TKey key) {
+    if (SameInBoth(key))
+        return key;
+    if (key >= VK_F1 && key <= VK_F12)
+        return Qt::Key_F1 + (key - VK_F1);
+    for (const KeyPair& pair : kKeyPairs) {
+        if (pair.Key == key)
+            return pair.Qt;
+    }
+    return Qt::Key_unknown;
+}
+
+namespace {
 
 TShiftState ShiftOf(const QKeyEvent& e) {
     const auto mods = e.modifiers();
@@ -77,7 +97,7 @@ template <class Handler> bool Dispatch(TControl& control, Handler&& handler) {
 } // namespace
 
 void ControlWidget::keyPressEvent(QKeyEvent* e) {
-    TKey key = KeyOf(e->key());
+    TKey key = KeyFromQt(e->key());
     const TShiftState shift = ShiftOf(*e);
     const bool consumed = key != 0 && Dispatch(control_, [&](TControl& c) {
         c.KeyDown(key, shift);
@@ -93,7 +113,7 @@ void ControlWidget::keyPressEvent(QKeyEvent* e) {
 }
 
 void ControlWidget::keyReleaseEvent(QKeyEvent* e) {
-    TKey key = KeyOf(e->key());
+    TKey key = KeyFromQt(e->key());
     const TShiftState shift = ShiftOf(*e);
     if (key != 0)
         Dispatch(control_, [&](TControl& c) {

@@ -1,6 +1,7 @@
 // Synthetic clicks and keys through QApplication::sendEvent to the innermost widget.
 #include "platform/ui/StdInput.h"
 
+#include "platform/ui/KeysQt.h"
 #include "platform/ui/StdWidget.h"
 
 #include <QApplication>
@@ -15,24 +16,6 @@ QWidget& Target(TControl& control) {
     QWidget& outer = control.Widget();
     auto* inner = outer.findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     return inner && !dynamic_cast<ControlWidget*>(inner) ? *inner : outer;
-}
-
-Qt::Key QtKey(TKey vk) {
-    switch (vk) {
-    case VK_BACK: return Qt::Key_Backspace;
-    case VK_TAB: return Qt::Key_Tab;
-    case VK_RETURN: return Qt::Key_Return;
-    case VK_ESCAPE: return Qt::Key_Escape;
-    case VK_SPACE: return Qt::Key_Space;
-    case VK_END: return Qt::Key_End;
-    case VK_HOME: return Qt::Key_Home;
-    case VK_LEFT: return Qt::Key_Left;
-    case VK_UP: return Qt::Key_Up;
-    case VK_RIGHT: return Qt::Key_Right;
-    case VK_DOWN: return Qt::Key_Down;
-    case VK_DELETE: return Qt::Key_Delete;
-    default: return Qt::Key_unknown;
-    }
 }
 
 void SendKeyEvent(QWidget& widget, Qt::Key key, const QString& text) {
@@ -82,7 +65,7 @@ void TypeText(TControl& control, const std::string& text) {
 }
 
 void SendKeyToWidget(TControl& control, TKey virtualKey) {
-    const Qt::Key key = QtKey(virtualKey);
+    const auto key = static_cast<Qt::Key>(QtKeyOf(virtualKey));
     SendKeyEvent(Focused(control), key, key == Qt::Key_Space ? QStringLiteral(" ") : QString());
 }
 

@@ -4,6 +4,7 @@
 #include "platform/graphics/PictureWriter.h"
 
 #include "platform/ui/ControlWidget.h"
+#include "platform/ui/KeysQt.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -75,28 +76,7 @@ void DoubleClick(TControl& control, int x, int y) {
 }
 
 void SendKey(TControl& control, TKey key, TShiftState shift, const std::string& text) {
-    int qtKey = key;
-    if (key >= VK_F1 && key <= VK_F12)
-        qtKey = Qt::Key_F1 + (key - VK_F1);
-    else if (!((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')))
-        switch (key) {
-        case VK_BACK: qtKey = Qt::Key_Backspace; break;
-        case VK_TAB: qtKey = Qt::Key_Tab; break;
-        case VK_RETURN: qtKey = Qt::Key_Return; break;
-        case VK_ESCAPE: qtKey = Qt::Key_Escape; break;
-        case VK_SPACE: qtKey = Qt::Key_Space; break;
-        case VK_PRIOR: qtKey = Qt::Key_PageUp; break;
-        case VK_NEXT: qtKey = Qt::Key_PageDown; break;
-        case VK_END: qtKey = Qt::Key_End; break;
-        case VK_HOME: qtKey = Qt::Key_Home; break;
-        case VK_LEFT: qtKey = Qt::Key_Left; break;
-        case VK_UP: qtKey = Qt::Key_Up; break;
-        case VK_RIGHT: qtKey = Qt::Key_Right; break;
-        case VK_DOWN: qtKey = Qt::Key_Down; break;
-        case VK_INSERT: qtKey = Qt::Key_Insert; break;
-        case VK_DELETE: qtKey = Qt::Key_Delete; break;
-        default: qtKey = Qt::Key_unknown; break;
-        }
+    const int qtKey = QtKeyOf(key);
     Qt::KeyboardModifiers mods;
     if (shift.Shift)
         mods |= Qt::ShiftModifier;

@@ -28,11 +28,11 @@ constexpr int kWidth = 720, kHeight = 560;
 constexpr int kPageWidth = 704, kPageHeight = 420;
 constexpr int kRow = 24;
 
-struct PageSpec {
+struct PageEntry {
     const char* Name;
     const char* Caption;
 };
-constexpr PageSpec kPages[] = {
+constexpr PageEntry kPages[] = {
     {"MainWindow", "General"},       {"TextInfo", "Texts"},       {"Files", "Files and icons"},
     {"Registry", "Registry"},        {"WelcomeDialog", "Welcome"}, {"LicenseDialog", "License"},
     {"UserDialog", "User information"}, {"CustomDialog", "Custom"}, {"ChooseDir", "Destination"},
@@ -84,10 +84,10 @@ TParamsForm::TParamsForm() {
     pages_ = &Make<plat::TPageControl>();
     pages_->SetBounds(0, 0, kWidth, kHeight - 36);
     pages_->SetMultiLine(true);
-    for (const PageSpec& spec : kPages) {
-        plat::TTabSheet& page = pages_->AddPage(spec.Caption);
-        plat::SetName(page, spec.Name);
-        BuildPage(page, spec.Name);
+    for (const PageEntry& entry : kPages) {
+        plat::TTabSheet& page = pages_->AddPage(entry.Caption);
+        plat::SetName(page, entry.Name);
+        BuildPage(page, entry.Name);
     }
     auto button = [this](const char* name, const char* caption, int x, int width) -> plat::TButton& {
         auto& b = Make<plat::TButton>(caption);
